@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QComboBox>
+#include <optional>
+
+// A drop-down list of the whole item catalogue; the selected position is the
+// item id. An id without an entry shows no selection and a placeholder naming
+// the stored value, and is handed back unchanged until the user picks an entry.
+class ItemBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ItemBox(QWidget *parent = nullptr);
+
+    void setItemId(int id);
+    int itemId() const;
+
+private:
+    void forgetUnlisted();
+
+    std::optional<int> m_unlisted;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class Desktop;
+class RomFile;
+
+class Form3 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Form3(RomFile &rom, Desktop &desktop, QWidget *parent = nullptr);
+
+    // Creates the window afresh and shows it modally over parent.
+    static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
+
+private:
+    RomFile &m_rom;
+    Desktop &m_desktop;
+};

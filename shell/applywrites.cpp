@@ -1,0 +1,102 @@
+#include "shell/applywrites.h"
+
+#include "shell/littleendian.h"
+#include "shell/romfile.h"
+
+namespace {
+
+ApplyResult refused(ApplyResult::Status status, std::string message)
+{
+    return {status, std::move(message)};
+}
+
+bool liesInside(const RomWrites &writes, std::uint64_t fileSize)
+{
+    for (const RomWrite &write : writes) {
+        if (write.offset + write.bytes.size() > fileSize)
+            return false;
+    }
+    return true;
+}
+
+bool unchangedSince(RomFile &rom, const RecordSnapshot &snapshot, const RomWrites &writes)
+{
+    for (const RomWrite &write : writes) {
+        std::vector<std::uint8_t> now(write.bytes.size());
+        if (!rom.read(write.offset, now.data(), now.size()))
+            return false;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            std::uint8_t then = 0;
+            if (!snapshot.byteAt(write.offset + i, then) || then != now[i])
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+RomWrite write8(std::uint64_t offset, std::uint8_t value)
+{
+    return {offset, {value}};
+}
+
+RomWrite write16(std::uint64_t offset, std::uint16_t value)
+{
+    const auto bytes = LittleEndian::fromU16(value);
+    return {offset, {bytes.begin(), bytes.end()}};
+}
+
+RomWrite write32(std::uint64_t offset, std::uint32_t value)
+{
+    const auto bytes = LittleEndian::fromU32(value);
+    return {offset, {bytes.begin(), bytes.end()}};
+}
+
+bool RecordSnapshot::take(RomFile &rom, std::uint64_t offset, std::size_t size)
+{
+    std::vector<std::uint8_t> bytes(size);
+    if (!rom.read(offset, bytes.data(), bytes.size())) {
+        m_bytes.clear();
+        return false;
+    }
+    m_offset = offset;
+    m_bytes = std::move(bytes);
+    return true;
+}
+
+bool RecordSnapshot::byteAt(std::uint64_t offset, std::uint8_t &byte) const
+{
+    if (offset < m_offset || offset - m_offset >= m_bytes.size())
+        return false;
+    byte = m_bytes[offset - m_offset];
+    return true;
+}
+
+ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites &writes)
+{
+    const auto size = rom.size();
+    if (!size)
+        return refused(ApplyResult::WriteFailed,
+                       "Nothing was written to the ROM file.\n\n" + rom.errorString());
+    if (!liesInside(writes, *size))
+        return refused(ApplyResult::OutsideFile,
+                       "This record does not lie wholly inside the ROM file, so nothing was "
+                       "written. The file is shorter than a Velmora image.");
+    if (!unchangedSince(rom, snapshot, writes))
+        return refused(ApplyResult::ChangedOnDisk,
+                       "This record was changed on disk by another program since it was "
+                       "loaded, so nothing was written. Select the record again to reload it.");
+    for (const RomWrite &write : writes) {
+        if (!rom.write(write.offset, write.bytes.data(), write.bytes.size()))
+            return refused(ApplyResult::WriteFailed,
+                           "Writing to the ROM file failed; the record may be only partly "
+                           "written.\n\n" + rom.errorString());
+    }
+    if (!rom.sync())
+        return refused(ApplyResult::WriteFailed,
+                       "The changes could not be put on the disk.\n\n" + rom.errorString());
+    // Remember what is on disk now, so a second Apply is not taken for an outside change.
+    snapshot.take(rom, snapshot.offset(), snapshot.size());
+    return {};
+}

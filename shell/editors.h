@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+class Desktop;
+class QWidget;
+class RomFile;
+
+// How the main window opens each editor: modally over it, created afresh,
+// discarded on close. Tests put stand-ins here.
+using EditorOpener = std::function<void(QWidget *parent, RomFile &rom, Desktop &desktop)>;
+
+struct EditorOpeners
+{
+    EditorOpener characters;   // "Character Stat Editor"
+    EditorOpener monsterStats; // "Monster Stat Editor"
+    EditorOpener monsterItems; // "Monster Item Editor"
+};
+
+EditorOpeners standardEditors();

@@ -1,0 +1,272 @@
+#include "shell/romfile.h"
+
+#include "shell/littleendian.h"
+
+#include <array>
+#include <cstring>
+#include <limits>
+#include <system_error>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+std::string systemMessage()
+{
+    const DWORD code = GetLastError();
+    wchar_t *buffer = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                            | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0,
+                                        nullptr);
+    std::string text;
+    if (length > 0) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, buffer, int(length), nullptr, 0,
+                                              nullptr, nullptr);
+        text.resize(std::size_t(bytes));
+        WideCharToMultiByte(CP_UTF8, 0, buffer, int(length), text.data(), bytes, nullptr, nullptr);
+        LocalFree(buffer);
+    }
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text.empty() ? "system error " + std::to_string(code) : text;
+}
+
+OVERLAPPED at(std::uint64_t offset)
+{
+    OVERLAPPED overlapped{};
+    overlapped.Offset = DWORD(offset & 0xFFFFFFFFu);
+    overlapped.OffsetHigh = DWORD(offset >> 32);
+    return overlapped;
+}
+#else
+std::string systemMessage()
+{
+    return std::generic_category().message(errno);
+}
+#endif
+
+} // namespace
+
+RomFile::~RomFile()
+{
+    close();
+}
+
+bool RomFile::fail(std::string what)
+{
+    m_error = std::move(what) + ": " + systemMessage();
+    return false;
+}
+
+#ifdef _WIN32
+
+bool RomFile::open(const std::filesystem::path &path)
+{
+    close();
+    m_error.clear();
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return fail("Cannot open the file");
+    m_handle = handle;
+    return true;
+}
+
+void RomFile::close()
+{
+    if (m_handle)
+        CloseHandle(static_cast<HANDLE>(m_handle));
+    m_handle = nullptr;
+}
+
+bool RomFile::isOpen() const
+{
+    return m_handle != nullptr;
+}
+
+std::optional<std::uint64_t> RomFile::size()
+{
+    LARGE_INTEGER size{};
+    if (!m_handle || !GetFileSizeEx(static_cast<HANDLE>(m_handle), &size)) {
+        fail("Cannot read the file size");
+        return std::nullopt;
+    }
+    return std::uint64_t(size.QuadPart);
+}
+
+bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
+{
+    std::memset(data, 0, size);
+    OVERLAPPED overlapped = at(offset);
+    DWORD done = 0;
+    if (!m_handle
+        || (!ReadFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped)
+            && GetLastError() != ERROR_HANDLE_EOF))
+        return fail("Cannot read from the file");
+    return true;
+}
+
+bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
+{
+    const auto length = this->size();
+    if (!length)
+        return false;
+    if (offset + size > *length) {
+        m_error = "The write lies outside the file.";
+        return false;
+    }
+    OVERLAPPED overlapped = at(offset);
+    DWORD done = 0;
+    if (!WriteFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped)
+        || done != size)
+        return fail("Cannot write to the file");
+    return true;
+}
+
+bool RomFile::sync()
+{
+    if (!m_handle || !FlushFileBuffers(static_cast<HANDLE>(m_handle)))
+        return fail("Cannot put the changes on the disk");
+    return true;
+}
+
+std::optional<std::uint64_t> RomFile::fileSize(const std::filesystem::path &path,
+                                               std::string *error)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        if (error)
+            *error = systemMessage();
+        return std::nullopt;
+    }
+    return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+#else
+
+bool RomFile::open(const std::filesystem::path &path)
+{
+    close();
+    m_error.clear();
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fail("Cannot open the file");
+    m_fd = fd;
+    return true;
+}
+
+void RomFile::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool RomFile::isOpen() const
+{
+    return m_fd >= 0;
+}
+
+std::optional<std::uint64_t> RomFile::size()
+{
+    struct stat info{};
+    if (m_fd < 0 || fstat(m_fd, &info) != 0) {
+        fail("Cannot read the file size");
+        return std::nullopt;
+    }
+    // A device such as /dev/full has no end that a write could move.
+    if (!S_ISREG(info.st_mode))
+        return std::uint64_t(std::numeric_limits<std::int64_t>::max());
+    return std::uint64_t(info.st_size);
+}
+
+bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
+{
+    std::memset(data, 0, size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::pread(m_fd, data + done, size - done, off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail("Cannot read from the file");
+        if (got == 0)
+            break; // past the end: the rest stays zero
+        done += std::size_t(got);
+    }
+    return true;
+}
+
+bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
+{
+    const auto length = this->size();
+    if (!length)
+        return false;
+    if (offset + size > *length) {
+        m_error = "The write lies outside the file.";
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t put = ::pwrite(m_fd, data + done, size - done, off_t(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return fail("Cannot write to the file");
+        done += std::size_t(put);
+    }
+    return true;
+}
+
+bool RomFile::sync()
+{
+    if (m_fd < 0 || ::fsync(m_fd) != 0)
+        return fail("Cannot put the changes on the disk");
+    return true;
+}
+
+std::optional<std::uint64_t> RomFile::fileSize(const std::filesystem::path &path,
+                                               std::string *error)
+{
+    struct stat info{};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (error)
+            *error = systemMessage();
+        return std::nullopt;
+    }
+    return std::uint64_t(info.st_size);
+}
+
+#endif
+
+bool readU8(RomFile &rom, std::uint64_t offset, std::uint8_t &value)
+{
+    return rom.read(offset, &value, 1);
+}
+
+bool readI16(RomFile &rom, std::uint64_t offset, std::int16_t &value)
+{
+    std::array<std::uint8_t, 2> bytes{};
+    const bool ok = rom.read(offset, bytes.data(), bytes.size());
+    value = LittleEndian::toI16(bytes.data());
+    return ok;
+}
+
+bool readI32(RomFile &rom, std::uint64_t offset, std::int32_t &value)
+{
+    std::array<std::uint8_t, 4> bytes{};
+    const bool ok = rom.read(offset, bytes.data(), bytes.size());
+    value = LittleEndian::toI32(bytes.data());
+    return ok;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The one open ROM file. Every read and write goes straight to the file on
+// disk at a 0-based offset; nothing is cached. Other processes may read and
+// write the file while it is open. Failures return false and keep the
+// operating system's message in errorString().
+class RomFile
+{
+public:
+    RomFile() = default;
+    ~RomFile();
+    RomFile(const RomFile &) = delete;
+    RomFile &operator=(const RomFile &) = delete;
+
+    // Opens for reading and writing; a name that does not exist is created empty.
+    bool open(const std::filesystem::path &path);
+    void close();
+    bool isOpen() const;
+
+    // Reads size bytes at offset; bytes past the end of the file read as zero.
+    bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size);
+    // Writes size bytes at offset; refuses a write that would make the file longer.
+    bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
+    // Puts everything written so far on the disk.
+    bool sync();
+    std::optional<std::uint64_t> size();
+
+    const std::string &errorString() const { return m_error; }
+
+    static std::optional<std::uint64_t> fileSize(const std::filesystem::path &path,
+                                                 std::string *error = nullptr);
+
+private:
+    bool fail(std::string what);
+
+#ifdef _WIN32
+    void *m_handle = nullptr;
+#else
+    int m_fd = -1;
+#endif
+    std::string m_error;
+};
+
+// Little-endian field access over the open file; each call is one positioned read.
+bool readU8(RomFile &rom, std::uint64_t offset, std::uint8_t &value);
+bool readI16(RomFile &rom, std::uint64_t offset, std::int16_t &value);
+bool readI32(RomFile &rom, std::uint64_t offset, std::int32_t &value);

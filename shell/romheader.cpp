@@ -1,0 +1,40 @@
+#include "shell/romheader.h"
+
+#include "shell/romfile.h"
+
+#include <array>
+
+namespace RomHeader {
+
+bool readTitle(RomFile &rom, std::string &title)
+{
+    std::array<std::uint8_t, titleLength> bytes{};
+    if (!rom.read(titleOffset, bytes.data(), bytes.size()))
+        return false;
+    title.clear();
+    for (std::uint8_t byte : bytes) {
+        if (byte == 0)
+            break;
+        title.push_back(char(byte));
+    }
+    return true;
+}
+
+bool readRegionLetter(RomFile &rom, std::uint8_t &letter)
+{
+    return readU8(rom, regionOffset, letter);
+}
+
+std::string regionText(std::uint8_t letter)
+{
+    switch (letter) {
+    case 'E':
+        return "USA";
+    case 'J':
+        return "Japan";
+    default:
+        return {};
+    }
+}
+
+} // namespace RomHeader

@@ -1,0 +1,341 @@
+#include "shell/applywrites.h"
+#include "shell/fieldcheck.h"
+#include "shell/numbertext.h"
+#include "shell/romfile.h"
+#include "shell/romheader.h"
+#include "tests/support/romimage.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readBack(RomFile &rom, std::uint64_t offset, std::size_t size)
+{
+    Bytes bytes(size, 0xEE);
+    EXPECT_TRUE(rom.read(offset, bytes.data(), size)) << rom.errorString();
+    return bytes;
+}
+
+// ---- RomFile ----
+
+TEST(RomFile, CreatesAnEmptyFileForANewName)
+{
+    TempRom folder({});
+    const auto path = folder.folder() / "new.gba";
+    RomFile rom;
+    ASSERT_TRUE(rom.open(path)) << rom.errorString();
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(rom.size(), 0u);
+    EXPECT_EQ(RomFile::fileSize(path), 0u);
+    EXPECT_EQ(readBack(rom, 0xA0, 12), Bytes(12, 0));
+}
+
+TEST(RomFile, ReadsAnyWidthLittleEndianAndZeroPastTheEnd)
+{
+    TempRom file({0x01, 0x02, 0x03, 0x04, 0x05, 0x06});
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    struct Case
+    {
+        std::uint64_t offset;
+        std::size_t size;
+        Bytes expected;
+    };
+    const Case cases[] = {
+        {0, 1, {0x01}},
+        {1, 2, {0x02, 0x03}},
+        {4, 4, {0x05, 0x06, 0, 0}},
+        {0, 12, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0}},
+        {6, 1, {0}},
+        {0x100000, 4, {0, 0, 0, 0}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(readBack(rom, c.offset, c.size), c.expected) << "offset " << c.offset;
+
+    std::int16_t i16 = 0;
+    std::int32_t i32 = 0;
+    ASSERT_TRUE(readI16(rom, 1, i16));
+    ASSERT_TRUE(readI32(rom, 0, i32));
+    EXPECT_EQ(i16, 0x0302);
+    EXPECT_EQ(i32, 0x04030201);
+}
+
+TEST(RomFile, SignedFieldsReadAsTwosComplement)
+{
+    TempRom file({0xFF, 0xFF, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F});
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    std::int16_t i16 = 0;
+    std::int32_t i32 = 0;
+    readI16(rom, 0, i16);
+    EXPECT_EQ(i16, -1);
+    readI16(rom, 2, i16);
+    EXPECT_EQ(i16, -32768);
+    readI32(rom, 4, i32);
+    EXPECT_EQ(i32, 2147483647);
+}
+
+TEST(RomFile, WritesInPlaceButNeverGrowsTheFile)
+{
+    TempRom file({0, 0, 0, 0, 0, 0});
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    const std::array<std::uint8_t, 4> value{0xDE, 0xAD, 0xBE, 0xEF};
+    EXPECT_TRUE(rom.write(2, value.data(), 4));
+    EXPECT_FALSE(rom.write(3, value.data(), 4));
+    EXPECT_FALSE(rom.errorString().empty());
+    EXPECT_FALSE(rom.write(6, value.data(), 1));
+    EXPECT_EQ(file.bytes(), (Bytes{0, 0, 0xDE, 0xAD, 0xBE, 0xEF}));
+}
+
+TEST(RomFile, ReportsAFileThatCannotBeOpened)
+{
+    TempRom folder({});
+    RomFile rom;
+    EXPECT_FALSE(rom.open(folder.folder() / "missing-folder" / "rom.gba"));
+    EXPECT_FALSE(rom.isOpen());
+    EXPECT_NE(rom.errorString().find("Cannot open"), std::string::npos);
+    EXPECT_FALSE(rom.open(""));
+    std::string error;
+    EXPECT_FALSE(RomFile::fileSize(folder.folder() / "nothing.gba", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(RomFile, SeesChangesOtherProgramsMakeWhileOpen)
+{
+    TempRom file(Bytes(8, 0));
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    file.poke(3, {0x42});
+    EXPECT_EQ(readBack(rom, 3, 1), Bytes{0x42});
+}
+
+// A non-ASCII name, and the bytes a text-mode stream would translate.
+TEST(RomFile, KeepsEveryByteUnderAnyName)
+{
+    const Bytes tricky{0x0A, 0x0D, 0x1A, 0x00, 0x0D, 0x0A, 0xFF};
+    TempRom file(tricky, std::filesystem::path(u8"Velmöra ヴェル.gba"));
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path())) << rom.errorString();
+    EXPECT_EQ(RomFile::fileSize(file.path()), tricky.size());
+    EXPECT_EQ(readBack(rom, 0, tricky.size()), tricky);
+    const std::array<std::uint8_t, 2> lineEnds{0x0D, 0x0A};
+    ASSERT_TRUE(rom.write(0, lineEnds.data(), 2));
+    ASSERT_TRUE(rom.sync());
+    rom.close();
+    EXPECT_EQ(file.bytes(), (Bytes{0x0D, 0x0A, 0x1A, 0x00, 0x0D, 0x0A, 0xFF}));
+}
+
+#ifndef _WIN32
+TEST(RomFile, ReportsAFailedWrite)
+{
+    RomFile rom;
+    ASSERT_TRUE(rom.open("/dev/full"));
+    const std::uint8_t byte = 1;
+    EXPECT_FALSE(rom.write(0, &byte, 1));
+    EXPECT_NE(rom.errorString().find("Cannot write"), std::string::npos) << rom.errorString();
+}
+#endif
+
+// ---- Apply ----
+
+struct ApplyFixture : ::testing::Test
+{
+    TempRom file{TestImage::pattern(64)};
+    RomFile rom;
+    RecordSnapshot snapshot;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(rom.open(file.path()));
+        ASSERT_TRUE(snapshot.take(rom, 16, 16));
+    }
+};
+
+TEST_F(ApplyFixture, WritesInOrderAndTouchesNothingElse)
+{
+    Bytes expected = file.bytes();
+    // The later write wins where two overlap, as with a shared amount byte.
+    const ApplyResult result = applyWrites(rom, snapshot,
+                                           {write16(20, 0x0105), write8(21, 0x07),
+                                            write32(24, 0x80000001u)});
+    ASSERT_TRUE(result.ok()) << result.message;
+    TestImage::put(expected, 20, {0x05, 0x07});
+    TestImage::put(expected, 24, {0x01, 0x00, 0x00, 0x80});
+    EXPECT_EQ(file.bytes(), expected);
+
+    // The snapshot follows the applied bytes, so applying again is not an outside change.
+    EXPECT_TRUE(applyWrites(rom, snapshot, {write8(21, 0x09)}).ok());
+}
+
+TEST_F(ApplyFixture, RefusesAWriteOutsideTheFile)
+{
+    const Bytes before = file.bytes();
+    const ApplyResult result = applyWrites(rom, snapshot, {write8(16, 1), write16(63, 0xFFFF)});
+    EXPECT_EQ(result.status, ApplyResult::OutsideFile);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(file.bytes(), before);
+}
+
+TEST_F(ApplyFixture, RefusesWhenAWrittenByteChangedOnDisk)
+{
+    file.poke(18, {0xAA});
+    const Bytes before = file.bytes();
+    const ApplyResult result = applyWrites(rom, snapshot, {write8(16, 1), write16(18, 0x1234)});
+    EXPECT_EQ(result.status, ApplyResult::ChangedOnDisk);
+    EXPECT_EQ(file.bytes(), before);
+
+    // A byte that Apply does not write may change freely.
+    RecordSnapshot fresh;
+    ASSERT_TRUE(fresh.take(rom, 16, 16));
+    file.poke(30, {0x55});
+    EXPECT_TRUE(applyWrites(rom, fresh, {write8(16, 1)}).ok());
+}
+
+#ifndef _WIN32
+TEST(Apply, ReportsAFailedWrite)
+{
+    RomFile rom;
+    ASSERT_TRUE(rom.open("/dev/full"));
+    RecordSnapshot snapshot;
+    ASSERT_TRUE(snapshot.take(rom, 0, 4));
+    const ApplyResult result = applyWrites(rom, snapshot, {write32(0, 7)});
+    EXPECT_EQ(result.status, ApplyResult::WriteFailed);
+    EXPECT_NE(result.message.find("Cannot write"), std::string::npos) << result.message;
+}
+#endif
+
+// ---- Number text ----
+
+TEST(NumberText, ShowsPlainDecimal)
+{
+    EXPECT_EQ(NumberText::fromValue(0), "0");
+    EXPECT_EQ(NumberText::fromValue(65535), "65535");
+    EXPECT_EQ(NumberText::fromValue(-1), "-1");
+    EXPECT_EQ(NumberText::fromValue(-2147483648LL), "-2147483648");
+}
+
+TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
+{
+    struct Case
+    {
+        const char *text;
+        std::int64_t min, max;
+        std::optional<std::int64_t> expected;
+    };
+    const std::int64_t i32min = -2147483648LL, i32max = 2147483647LL;
+    const Case cases[] = {
+        {"12", 0, 255, 12},
+        {"007", 0, 255, 7},
+        {" 12 ", 0, 255, 12},
+        {"+5", 0, 255, 5},
+        {"2.5", 0, 255, 2},
+        {"3.5", 0, 255, 4},
+        {"-2.5", -10, 10, -2},
+        {"-3.5", -10, 10, -4},
+        {"2.5000001", 0, 255, 3},
+        {"2.4999999", 0, 255, 2},
+        {".5", 0, 255, 0},
+        {"1.5", 0, 255, 2},
+        {"7.", 0, 255, 7},
+        {"-0.4", 0, 255, 0},
+        {"255.4", 0, 255, 255},
+        {"255.5", 0, 255, std::nullopt},
+        {"256", 0, 255, std::nullopt},
+        {"-1", 0, 255, std::nullopt},
+        {"65535.5", -32768, 65535, std::nullopt},
+        {"-32768", -32768, 65535, -32768},
+        {"-32769", -32768, 65535, std::nullopt},
+        {"2147483647", i32min, i32max, i32max},
+        {"-2147483648", i32min, i32max, i32min},
+        {"2147483648", i32min, i32max, std::nullopt},
+        {"99999999999", i32min, i32max, std::nullopt},
+        {"999999999999999999999999", i32min, i32max, std::nullopt},
+        {"", 0, 255, std::nullopt},
+        {"-", 0, 255, std::nullopt},
+        {".", 0, 255, std::nullopt},
+        {"1e3", 0, 65535, std::nullopt},
+        {"1,000", 0, 65535, std::nullopt},
+        {"0x10", 0, 255, std::nullopt},
+        {"abc", 0, 255, std::nullopt},
+        {"1 2", 0, 255, std::nullopt},
+        {"--1", -10, 10, std::nullopt},
+        {"1.2.3", 0, 255, std::nullopt},
+        {"1.5e2", -32768, 32767, std::nullopt},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NumberText::toValue(c.text, c.min, c.max), c.expected) << '"' << c.text << '"';
+}
+
+TEST(NumberText, DecidesIfATextIsAboveACap)
+{
+    struct Case
+    {
+        const char *text;
+        bool above;
+    };
+    const Case cases[] = {{"65535", false}, {"65535.5", true}, {"65535.0000", false},
+                          {"65536", true},  {"70000", true},   {"-70000", false},
+                          {"", false},      {"abc", false},    {"99999999999999999999999", true}};
+    for (const Case &c : cases)
+        EXPECT_EQ(NumberText::isAbove(c.text, 65535), c.above) << c.text;
+}
+
+TEST(FieldCheck, NamesEveryFieldThatDoesNotConvert)
+{
+    FieldCheck check;
+    EXPECT_EQ(check.take("HP:", "-1", -32768, 32767), -1);
+    check.take("STR:", "300", 0, 255);
+    check.take("LV:", "", 0, 255);
+    EXPECT_FALSE(check.ok());
+    const std::string message = check.message();
+    EXPECT_NE(message.find("STR: a number from 0 to 255"), std::string::npos) << message;
+    EXPECT_NE(message.find("LV: a number from 0 to 255"), std::string::npos);
+    EXPECT_EQ(message.find("HP:"), std::string::npos);
+}
+
+// ---- Header ----
+
+TEST(RomHeader, ReadsTitleUpToTheFirstNulAndTheRegion)
+{
+    Bytes image(0x200, 0xFF);
+    TestImage::setHeader(image, "VELMORA", 'E');
+    image[0xA0 + 9] = 'X'; // after the first NUL: not part of the title
+    TempRom file(image);
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    std::string title;
+    std::uint8_t region = 0;
+    ASSERT_TRUE(RomHeader::readTitle(rom, title));
+    ASSERT_TRUE(RomHeader::readRegionLetter(rom, region));
+    EXPECT_EQ(title, "VELMORA");
+    EXPECT_EQ(region, 'E');
+}
+
+TEST(RomHeader, ShortFileReadsAsZeros)
+{
+    TempRom file({'A', 'B'});
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    std::string title = "stale";
+    std::uint8_t region = 0xFF;
+    ASSERT_TRUE(RomHeader::readTitle(rom, title));
+    ASSERT_TRUE(RomHeader::readRegionLetter(rom, region));
+    EXPECT_EQ(title, "");
+    EXPECT_EQ(region, 0);
+}
+
+TEST(RomHeader, MapsRegionLetters)
+{
+    EXPECT_EQ(RomHeader::regionText('E'), "USA");
+    EXPECT_EQ(RomHeader::regionText('J'), "Japan");
+    EXPECT_EQ(RomHeader::regionText('P'), "");
+    EXPECT_EQ(RomHeader::regionText(0), "");
+    EXPECT_EQ(RomHeader::regionText('e'), "");
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shell/desktop.h"
+
+#include <QList>
+#include <deque>
+
+// Answers the desktop's questions from a script and records what was asked.
+class FakeDesktop final : public Desktop
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+    struct FileRequest
+    {
+        QStringList filters;
+        QString selectedFilter;
+        QString previousName;
+    };
+
+    // Each chooseOpenFile() takes the next answer; nothing (a cancel) once they run out.
+    std::deque<std::optional<QString>> fileAnswers;
+    QList<FileRequest> fileRequests;
+    QList<Message> messages;
+    QList<QUrl> urls;
+    int endCount = 0;
+
+    std::optional<QString> chooseOpenFile(QWidget *, const QStringList &filters,
+                                          const QString &selectedFilter,
+                                          const QString &previousName) override
+    {
+        fileRequests.append({filters, selectedFilter, previousName});
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    void showMessage(QWidget *, const QString &title, const QString &text,
+                     QMessageBox::Icon icon) override
+    {
+        messages.append({title, text, icon});
+    }
+    void openUrl(const QUrl &url) override { urls.append(url); }
+    void endProgram() override { ++endCount; }
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// ROM images for tests: made in memory, written to a file of their own.
+namespace TestImage {
+
+inline constexpr std::size_t defaultSize = 0x100000; // holds all three tables
+
+// Every byte from a seeded generator, so a run can be repeated.
+std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = defaultSize);
+// Byte i holds (i * 7 + 3) & 0xFF: a known pattern that differs between neighbours.
+std::vector<std::uint8_t> pattern(std::size_t size = defaultSize);
+// A US (region 'E') or other header: title at 0xA0, region letter at 0xAF.
+void setHeader(std::vector<std::uint8_t> &image, const std::string &title, char region);
+void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
+         const std::vector<std::uint8_t> &bytes);
+
+} // namespace TestImage
+
+// A file in a fresh temporary folder, removed with the object.
+class TempRom
+{
+public:
+    explicit TempRom(const std::vector<std::uint8_t> &bytes,
+                     const std::filesystem::path &name = "rom.gba");
+    ~TempRom();
+    TempRom(const TempRom &) = delete;
+    TempRom &operator=(const TempRom &) = delete;
+
+    const std::filesystem::path &path() const { return m_path; }
+    const std::filesystem::path &folder() const { return m_folder; }
+    // The file as it is on disk now.
+    std::vector<std::uint8_t> bytes() const;
+    // Another program changing the file while the editor has it open.
+    void poke(std::uint64_t offset, const std::vector<std::uint8_t> &bytes) const;
+
+private:
+    std::filesystem::path m_folder;
+    std::filesystem::path m_path;
+};
