@@ -17,9 +17,10 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     const auto tag = "velmora-bench-" + std::to_string(QCoreApplication::applicationPid());
-    Bench::Folders folders{std::filesystem::temp_directory_path() / tag,
-                           std::filesystem::exists("/dev/shm") ? "/dev/shm/" + tag
-                                                               : std::filesystem::temp_directory_path() / (tag + "-mem")};
+    const std::filesystem::path shm = "/dev/shm";
+    const Bench::Folders folders{std::filesystem::temp_directory_path() / tag,
+                                 std::filesystem::exists(shm) ? shm / tag
+                                                              : std::filesystem::temp_directory_path() / (tag + "-mem")};
     std::filesystem::create_directories(folders.disk);
     std::filesystem::create_directories(folders.memory);
     benchForm3(folders);
