@@ -2,11 +2,13 @@
 
 #include <QFont>
 
-// The windows' typeface, Tahoma 8.25 pt; Qt falls back to a close sans-serif
-// where Tahoma is not installed.
+// The windows' typeface, Tahoma 8.25 pt. Where Tahoma is not installed a
+// condensed sans-serif of about its width stands in, so no text is cut off.
 inline QFont windowFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
@@ -15,7 +17,8 @@ inline QFont windowFont()
 // The credit notices use Verdana.
 inline QFont creditFont()
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;

@@ -1,0 +1,22 @@
+#include "shell/Form1.h"
+#include "shell/Form2.h"
+#include "shell/program.h"
+#include "shell/qtdesktop.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(Program::title());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.png")));
+    // The splash closes before the main window shows; only the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDesktop desktop;
+    Form2 mainWindow(desktop);
+    Form1 splash(desktop, [&mainWindow] { mainWindow.start(); });
+    splash.show();
+    return app.exec();
+}

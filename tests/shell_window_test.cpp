@@ -1,0 +1,412 @@
+#include "shell/About.h"
+#include "shell/Form1.h"
+#include "shell/Form2.h"
+#include "tests/support/fakedesktop.h"
+#include "tests/support/romimage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+const QString caption = QStringLiteral("Velmora Editor (v0.028a)");
+
+QString qPath(const std::filesystem::path &path)
+{
+    return QString::fromStdU16String(path.u16string());
+}
+
+std::vector<std::uint8_t> image(const std::string &title, char region)
+{
+    auto bytes = TestImage::pattern(0x400);
+    TestImage::setHeader(bytes, title, region);
+    return bytes;
+}
+
+} // namespace
+
+class ShellWindowTest : public QObject
+{
+    Q_OBJECT
+
+    FakeDesktop desktop;
+    QStringList opened;
+
+    EditorOpeners standIns()
+    {
+        auto standIn = [this](const char *name) {
+            return [this, name](QWidget *, RomFile &rom, Desktop &) {
+                QVERIFY(rom.isOpen());
+                opened.append(QLatin1String(name));
+            };
+        };
+        return {standIn("characters"), standIn("monsterStats"), standIn("monsterItems")};
+    }
+
+    template<class T>
+    static T *child(QObject &parent, const char *name)
+    {
+        auto *found = parent.findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+    static QList<QTreeWidgetItem *> nodes(QTreeWidget *tree)
+    {
+        QList<QTreeWidgetItem *> all;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            all.append(*it);
+        return all;
+    }
+
+    static bool allExpanded(Form2 &form, bool expanded)
+    {
+        for (QTreeWidgetItem *node : nodes(child<QTreeWidget>(form, "tree"))) {
+            if (node->childCount() && node->isExpanded() != expanded)
+                return false;
+        }
+        return true;
+    }
+
+    static void verifyNoRomOpen(Form2 &form)
+    {
+        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(), QString());
+        QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled());
+        QVERIFY(!child<QCheckBox>(form, "ExpandCHK")->isEnabled());
+        QVERIFY(!child<QCheckBox>(form, "ExpandCHK")->isChecked());
+        QVERIFY(!child<QAction>(form, "mnuCloseROM")->isEnabled());
+        QVERIFY(!child<QAction>(form, "mnuSaveROM")->isEnabled());
+        QVERIFY(allExpanded(form, false));
+        QVERIFY(!form.rom().isOpen());
+    }
+
+private slots:
+    void init()
+    {
+        desktop = FakeDesktop();
+        opened.clear();
+    }
+
+    void cancelAtStartLeavesNoRomOpen()
+    {
+        Form2 form(desktop, standIns());
+        form.start();
+        QVERIFY(form.isVisible());
+        verifyNoRomOpen(form);
+        QCOMPARE(desktop.fileRequests.size(), 1);
+        const auto request = desktop.fileRequests.first();
+        QCOMPARE(request.filters,
+                 QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
+        QCOMPARE(request.selectedFilter, QStringLiteral("GBA ROM Files (*.gba)"));
+        QCOMPARE(request.previousName, QString());
+    }
+
+    void openingAUsImageIdentifiesIt()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+
+        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
+        QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(),
+                 "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path())
+                     + "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
+        QVERIFY(form.rom().isOpen());
+        QVERIFY(child<QTreeWidget>(form, "tree")->isEnabled());
+        QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked());
+        QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
+        QVERIFY(child<QAction>(form, "mnuSaveROM")->isEnabled());
+        QVERIFY(allExpanded(form, true));
+        QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
+
+        // A cancel takes the previous choice again: the same file is reopened.
+        child<QAction>(form, "mnuOpenROM")->trigger();
+        QCOMPARE(desktop.fileRequests.last().previousName, qPath(file.path()));
+        QVERIFY(form.rom().isOpen());
+        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
+        QVERIFY(allExpanded(form, true));
+
+        // A second open that fails leaves no ROM open.
+        desktop.fileAnswers.push_back(qPath(file.folder() / "no-such-folder" / "x.gba"));
+        child<QAction>(form, "mnuOpenROM")->trigger();
+        verifyNoRomOpen(form);
+    }
+
+    void closeRomResetsTheWindow()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        verifyNoRomOpen(form);
+        QCOMPARE(file.bytes(), image("VELMORA", 'E'));
+    }
+
+    void shortAndNewFilesAreAccepted_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("shorter than the header") << 0x20;
+        QTest::newRow("new empty file") << -1;
+    }
+    void shortAndNewFilesAreAccepted()
+    {
+        QFETCH(int, size);
+        TempRom file(std::vector<std::uint8_t>(size < 0 ? 0 : size_t(size), 0x41));
+        const auto path = size < 0 ? file.folder() / "new.gba" : file.path();
+        desktop.fileAnswers.push_back(qPath(path));
+        Form2 form(desktop, standIns());
+        form.start();
+        QVERIFY(form.rom().isOpen());
+        QCOMPARE(form.windowTitle(), caption + " - ");
+        const QString info = child<QLabel>(form, "MainInfoLBL")->text();
+        QVERIFY(info.endsWith(QStringLiteral("ROM Filesize (in bytes): %1\r\n\r\nROM Region: ")
+                                  .arg(size < 0 ? 0 : size)));
+        QVERIFY(std::filesystem::exists(path));
+    }
+
+    void japaneseImageIsRefusedAndTheProgramEnds()
+    {
+        const auto bytes = image("VELMORA", 'J');
+        TempRom file(bytes);
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+
+        QCOMPARE(desktop.messages.size(), 1);
+        QCOMPARE(desktop.messages[0].title, QStringLiteral("Velmora Editor"));
+        QCOMPARE(desktop.messages[0].text,
+                 QStringLiteral("Unfortunately this program does not support any NON US ROM.  "
+                                "I will close myself now."));
+        QCOMPARE(desktop.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(desktop.endCount, 1);
+        QVERIFY(!form.rom().isOpen());
+        QVERIFY(!form.isVisible());
+        QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
+        QCOMPARE(file.bytes(), bytes);
+    }
+
+    void quitAndClosingEndTheProgram()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        child<QAction>(form, "nuQuit")->trigger();
+        QCOMPARE(desktop.endCount, 1);
+        QVERIFY(!form.rom().isOpen());
+        form.close();
+        QCOMPARE(desktop.endCount, 2);
+    }
+
+    void menuItemsHaveTheirCaptionsShortcutsAndStates()
+    {
+        struct Item
+        {
+            const char *name;
+            const char *caption;
+            QKeySequence shortcut;
+            bool visible;
+            bool enabled; // with a ROM open
+        };
+        const Item items[] = {
+            {"mnuOpenROM", "&Open ROM File", QKeySequence("Ctrl+O"), true, true},
+            {"mnuCloseROM", "&Close ROM", QKeySequence("Ctrl+W"), true, true},
+            {"mnuSaveROM", "&Save ROM File", QKeySequence("Ctrl+S"), true, true},
+            {"nuQuit", "&Quit", QKeySequence("Ctrl+Q"), true, true},
+            {"mnuCharStat", "Character Stat Editor", QKeySequence("Ctrl+F1"), true, true},
+            {"mnuCharEq", "Character Equipment Editor", QKeySequence("Ctrl+F2"), false, false},
+            {"mnuCharMag", "Character Magic Editor", QKeySequence("Ctrl+F3"), false, false},
+            {"mnuCharMisc", "Character Miscellaneous Editor", QKeySequence("Ctrl+F4"), false, false},
+            {"mnuMonsterStat", "Monster Stat Editor", QKeySequence("Ctrl+F5"), false, false},
+            {"mnuMonsterItem", "Monster Item Editor", QKeySequence("Ctrl+F6"), true, true},
+            {"mnuMonsterMisc", "Monster Miscellaneous Editor", QKeySequence("Ctrl+F7"), false, false},
+            {"mnuItem", "Item Editor", QKeySequence("Ctrl+F8"), false, false},
+            {"mnuMagic", "Magic Editor", QKeySequence("Ctrl+F9"), false, false},
+            {"mnuMiscEditors", "Miscellaneous Editors", QKeySequence("Ctrl+F11"), true, false},
+            {"mnuContents", "&Contents", QKeySequence("F1"), true, false},
+            {"mnuSearch", "&Search", QKeySequence("F2"), true, false},
+            {"mnuTips", "&Tips", QKeySequence("F3"), true, false},
+            {"mnuAbout", "&About", QKeySequence("F12"), true, true},
+        };
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        for (const Item &item : items) {
+            const QAction *action = child<QAction>(form, item.name);
+            QCOMPARE(action->text(), QLatin1String(item.caption));
+            QCOMPARE(action->shortcut(), item.shortcut);
+            QCOMPARE(action->isVisible(), item.visible);
+            QCOMPARE(action->isEnabled(), item.enabled);
+        }
+    }
+
+    void shortcutsReachOnlyShownItems()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        QSignalSpy hidden(child<QAction>(form, "mnuMonsterStat"), &QAction::triggered);
+        QTest::keyClick(&form, Qt::Key_F5, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_F2, Qt::ControlModifier);
+        QCOMPARE(hidden.count(), 0);
+        QCOMPARE(opened, QStringList());
+
+        QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_F6, Qt::ControlModifier);
+        QCOMPARE(opened, QStringList({"characters", "monsterItems"}));
+
+        // With no ROM open the Features items open nothing.
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(opened.size(), 2);
+    }
+
+    void expandCheckBoxCollapsesAndExpands()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        auto *check = child<QCheckBox>(form, "ExpandCHK");
+        check->click();
+        QVERIFY(!check->isChecked());
+        QVERIFY(allExpanded(form, false));
+        check->click();
+        QVERIFY(allExpanded(form, true));
+    }
+
+    void treeNodesOpenTheirEditors_data()
+    {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("pvi1") << "Program Version Information" << "";
+        QTest::newRow("i1") << "Information" << "";
+        QTest::newRow("c1") << "Characters:" << "";
+        QTest::newRow("Char-1") << "Character Stat Editor" << "characters";
+        QTest::newRow("m1") << "Monsters:" << "";
+        QTest::newRow("Mon-1") << "Monster Stat Editor" << "monsterStats";
+        QTest::newRow("Mon-2") << "Monster Item Editor" << "monsterItems";
+        QTest::newRow("g1") << "General:" << "";
+    }
+    void treeNodesOpenTheirEditors()
+    {
+        QFETCH(QString, node);
+        QFETCH(QString, editor);
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        auto *tree = child<QTreeWidget>(form, "tree");
+        const auto found = tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        const QStringList expected = editor.isEmpty() ? QStringList() : QStringList{editor};
+
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(found[0]).center());
+        QCOMPARE(opened, expected);
+
+        opened.clear();
+        tree->setCurrentItem(found[0]);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(opened, expected);
+    }
+
+    void treeKeysAndOrder()
+    {
+        Form2 form(desktop, standIns());
+        form.start();
+        QStringList keys;
+        for (QTreeWidgetItem *node : nodes(child<QTreeWidget>(form, "tree")))
+            keys.append(node->data(0, Qt::UserRole).toString());
+        QCOMPARE(keys, QStringList({"pvi1", "i1", "c1", "Char-1", "m1", "Mon-1", "Mon-2", "g1"}));
+    }
+
+    void aboutShowsItsTextAndClosesWithEnterOrEsc_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void aboutShowsItsTextAndClosesWithEnterOrEsc()
+    {
+        QFETCH(int, key);
+        About about(desktop);
+        about.show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
+        QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
+                 QStringLiteral("Velmora Editor - Released: XX/XX/2005\r\nVersion: 0.28a\r\n\r\n"
+                                "Information: This program allows the user to edit many of the "
+                                "things in the Velmora GBA ROM file.\r\n\r\nPlease visit the "
+                                "website for more specific information about this program."));
+        QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
+        QCOMPARE(desktop.urls, QList<QUrl>{QUrl("http://velmora-editor.example.org/")});
+        QTest::keyClick(&about, Qt::Key(key));
+        QVERIFY(!about.isVisible());
+    }
+
+    void aboutOpensModallyFromTheHelpMenu()
+    {
+        Form2 form(desktop, standIns());
+        form.start();
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal) {
+                seen = modal->objectName();
+                modal->close();
+            }
+        });
+        child<QAction>(form, "mnuAbout")->trigger();
+        QCOMPARE(seen, QStringLiteral("About"));
+    }
+
+    void splashRunsOnceAndHandsOver()
+    {
+        QList<int> values;
+        int shown = 0;
+        bool splashGone = false;
+        Form1 *splashPointer = nullptr;
+        Form1 splash(desktop, [&] {
+            ++shown;
+            splashGone = !splashPointer->isVisible();
+        });
+        splashPointer = &splash;
+        auto *bar = child<QProgressBar>(splash, "pbar");
+        connect(bar, &QProgressBar::valueChanged, [&](int value) {
+            values.append(value);
+            if (value == 1000) // the link works during the run and does not disturb it
+                QTest::mouseClick(child<QLabel>(splash, "URLLBL"), Qt::LeftButton);
+        });
+        splash.show();
+        QCOMPARE(child<QLabel>(splash, "InfoLBL")->text().section("\r\n", 0, 4),
+                 caption + "\r\n\r\nDescription: This program allows you to edit various "
+                           "aspects of Velmora GBA ROM.\r\n\r\nVelmora Hacking Team Members: ");
+        QTRY_COMPARE(shown, 1);
+        QTest::qWait(350); // later ticks must not start it again
+        QCOMPARE(shown, 1);
+        QVERIFY(splashGone);
+        QCOMPARE(desktop.urls.size(), 1);
+        QCOMPARE(values.size(), 3202); // 0..3200, then back to 0
+        for (int step = 0; step <= 3200; ++step)
+            QCOMPARE(values[step], step);
+        QCOMPARE(values.last(), 0);
+    }
+};
+
+QTEST_MAIN(ShellWindowTest)
+#include "shell_window_test.moc"
