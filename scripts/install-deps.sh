@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing (and only those).
+#   install-deps.sh editor   what building and running the editor needs
+#   install-deps.sh tests    that, plus GoogleTest, Xvfb-free test tools and the Windows check
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+if [ "${1:-editor}" = tests ]; then
+    packages+=(googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

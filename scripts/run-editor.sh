@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor, writes the sample images and
+# starts the editor in their folder, so the file-open dialog shows them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh editor
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
+cmake --build build
+./build/tools/makesample sample >/dev/null
+cd sample
+exec ../build/VelmoraEditor

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test headless, then cross-compiles
+# the core and its tests for Windows and runs them under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh tests
+cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+cmake --build build-tests
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-tests --output-on-failure
+
+bash scripts/windows-check.sh
