@@ -75,6 +75,15 @@ class ShellWindowTest : public QObject
         return true;
     }
 
+    // The main window after start-up, with the dialog answered by path.
+    std::unique_ptr<Form2> started(const std::filesystem::path &path)
+    {
+        desktop.fileAnswers.push_back(qPath(path));
+        auto form = std::make_unique<Form2>(desktop, standIns());
+        form->start();
+        return form;
+    }
+
     static void verifyNoRomOpen(Form2 &form)
     {
         QCOMPARE(form.windowTitle(), caption);
@@ -112,9 +121,8 @@ private slots:
     void openingAUsImageIdentifiesIt()
     {
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
 
         QCOMPARE(form.windowTitle(), caption + " - VELMORA");
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(),
@@ -144,9 +152,8 @@ private slots:
     void closeRomResetsTheWindow()
     {
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         child<QAction>(form, "mnuCloseROM")->trigger();
         verifyNoRomOpen(form);
         QCOMPARE(file.bytes(), image("VELMORA", 'E'));
@@ -163,9 +170,8 @@ private slots:
         QFETCH(int, size);
         TempRom file(std::vector<std::uint8_t>(size < 0 ? 0 : size_t(size), 0x41));
         const auto path = size < 0 ? file.folder() / "new.gba" : file.path();
-        desktop.fileAnswers.push_back(qPath(path));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(path);
+        Form2 &form = *window;
         QVERIFY(form.rom().isOpen());
         QCOMPARE(form.windowTitle(), caption + " - ");
         const QString info = child<QLabel>(form, "MainInfoLBL")->text();
@@ -178,9 +184,8 @@ private slots:
     {
         const auto bytes = image("VELMORA", 'J');
         TempRom file(bytes);
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
 
         QCOMPARE(desktop.messages.size(), 1);
         QCOMPARE(desktop.messages[0].title, QStringLiteral("Velmora Editor"));
@@ -198,9 +203,8 @@ private slots:
     void quitAndClosingEndTheProgram()
     {
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         child<QAction>(form, "nuQuit")->trigger();
         QCOMPARE(desktop.endCount, 1);
         QVERIFY(!form.rom().isOpen());
@@ -239,9 +243,8 @@ private slots:
             {"mnuAbout", "&About", QKeySequence("F12"), true, true},
         };
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         for (const Item &item : items) {
             const QAction *action = child<QAction>(form, item.name);
             QCOMPARE(action->text(), QLatin1String(item.caption));
@@ -254,9 +257,8 @@ private slots:
     void shortcutsReachOnlyShownItems()
     {
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
 
@@ -279,9 +281,8 @@ private slots:
     void expandCheckBoxCollapsesAndExpands()
     {
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         auto *check = child<QCheckBox>(form, "ExpandCHK");
         check->click();
         QVERIFY(!check->isChecked());
@@ -308,9 +309,8 @@ private slots:
         QFETCH(QString, node);
         QFETCH(QString, editor);
         TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        auto window = started(file.path());
+        Form2 &form = *window;
         auto *tree = child<QTreeWidget>(form, "tree");
         const auto found = tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(found.size(), 1);
