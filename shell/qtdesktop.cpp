@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <cstdio>
 #include <cstdlib>
 
 std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const QStringList &filters,
@@ -32,5 +33,6 @@ void QtDesktop::endProgram()
 {
     // Immediate: no further handler of any window runs. The ROM file is already
     // closed and every write went straight to disk, so nothing is pending.
-    std::exit(0);
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
