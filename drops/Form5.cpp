@@ -1,6 +1,7 @@
 #include "drops/Form5.h"
 
 #include "catalogue/ItemBox.h"
+#include "catalogue/itemcatalogue.h"
 #include "drops/droprecord.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
@@ -30,6 +31,22 @@ constexpr int int01TypingLimit = 5;
 const char *const refusedRecordText
     = "You have loaded a NON US ROM or put in a value more than 3 in this offset, please "
       "correct this or restore the US ROM.";
+
+// How many characters of average width the widest item label takes in the
+// window font. Measured once: a box left to size itself measures all of its
+// labels every time a window opens, which costs more than the rest of opening.
+int itemLabelLength(const QFontMetrics &metrics)
+{
+    static const int length = [&metrics] {
+        int widest = 0;
+        for (int position = 0; position < ItemCatalogue::count; ++position)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(
+                                          ItemCatalogue::label(position))));
+        const int average = std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
+        return (widest + average - 1) / average;
+    }();
+    return length;
+}
 
 QString numberText(std::int64_t value)
 {
@@ -96,6 +113,8 @@ void Form5::createControls()
         auto *box = new ItemBox(this);
         box->setObjectName(QStringLiteral("Item%1CBO").arg(slot + 1, 2, 10, QChar('0')));
         box->setAccessibleName(QStringLiteral("Drop item %1").arg(slot + 1));
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(itemLabelLength(box->fontMetrics()));
         ItemCBO[slot] = box;
     }
 
