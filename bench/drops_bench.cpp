@@ -1,6 +1,98 @@
 #include "bench/editorbench.h"
 
-void benchForm5(const Bench::Folders &)
+#include "drops/Form5.h"
+#include "drops/droprecord.h"
+#include "shell/desktop.h"
+#include "shell/romfile.h"
+#include "tools/sampleimage.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <fstream>
+
+namespace {
+
+// Counts what would have been shown; a message means the run measured a refusal.
+class CountingDesktop final : public Desktop
 {
-    std::printf("Form5: not measured yet\n");
+public:
+    int messages = 0;
+
+    std::optional<QString> chooseOpenFile(QWidget *, const QStringList &, const QString &,
+                                          const QString &) override
+    {
+        return std::nullopt;
+    }
+    void showMessage(QWidget *, const QString &, const QString &, QMessageBox::Icon) override
+    {
+        ++messages;
+    }
+    void openUrl(const QUrl &) override {}
+    void endProgram() override {}
+};
+
+std::filesystem::path writeSample(const std::filesystem::path &folder)
+{
+    const auto image = SampleImage::make(SampleImage::Region::Usa);
+    const auto path = folder / "drops.gba";
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(image.data()), std::streamsize(image.size()));
+    return path;
+}
+
+// The median of pressing "Apply" on one record after another of an image in folder.
+double applyMs(const std::filesystem::path &folder, int runs, CountingDesktop &desktop)
+{
+    RomFile rom;
+    if (!rom.open(writeSample(folder)))
+        return -1;
+    Form5 window(rom, desktop);
+    window.show();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("ItemLST"));
+    auto *apply = window.findChild<QPushButton *>(QStringLiteral("ApplyCMD"));
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        list->setCurrentRow(run % DropTable::count);
+        const auto start = std::chrono::steady_clock::now();
+        apply->click();
+        times.push_back(Bench::elapsedMs(start));
+    }
+    return Bench::median(times);
+}
+
+} // namespace
+
+void benchForm5(const Bench::Folders &folders)
+{
+    std::printf("Form5 (Monster Item Editor)\n");
+    CountingDesktop desktop;
+    RomFile rom;
+    if (!rom.open(writeSample(folders.memory))) {
+        std::printf("  cannot open the sample image: %s\n", rom.errorString().c_str());
+        return;
+    }
+
+    Bench::row("open (283 entries listed, record 0 shown)", Bench::medianMs(21, [&] {
+                   Form5 window(rom, desktop);
+                   window.show();
+                   QCoreApplication::processEvents();
+               }),
+               "target <= 30 ms");
+
+    Form5 window(rom, desktop);
+    window.show();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("ItemLST"));
+    int next = 1;
+    Bench::row("select a record (boxes filled)", Bench::medianMs(283, [&] {
+                   list->setCurrentRow(next++ % DropTable::count);
+               }),
+               "target <= 1 ms");
+
+    Bench::row("Apply, before the sync (image in memory)", applyMs(folders.memory, 283, desktop),
+               "target <= 1 ms");
+    Bench::row("Apply, with the sync (image on disk)", applyMs(folders.disk, 41, desktop));
+    if (desktop.messages != 0)
+        std::printf("  warning: %d messages were shown; the times include refusals\n",
+                    desktop.messages);
 }
