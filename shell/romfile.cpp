@@ -117,15 +117,8 @@ bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
     return true;
 }
 
-bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
+bool RomFile::writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
 {
-    const auto length = this->size();
-    if (!length)
-        return false;
-    if (offset + size > *length) {
-        m_error = "The write lies outside the file.";
-        return false;
-    }
     OVERLAPPED overlapped = at(offset);
     DWORD done = 0;
     if (!WriteFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped)
@@ -208,15 +201,8 @@ bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
     return true;
 }
 
-bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
+bool RomFile::writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
 {
-    const auto length = this->size();
-    if (!length)
-        return false;
-    if (offset + size > *length) {
-        m_error = "The write lies outside the file.";
-        return false;
-    }
     std::size_t done = 0;
     while (done < size) {
         const ssize_t put = ::pwrite(m_fd, data + done, size - done, off_t(offset + done));
@@ -249,6 +235,18 @@ std::optional<std::uint64_t> RomFile::fileSize(const std::filesystem::path &path
 }
 
 #endif
+
+bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
+{
+    const auto length = this->size();
+    if (!length)
+        return false;
+    if (offset + size > *length) {
+        m_error = "The write lies outside the file.";
+        return false;
+    }
+    return writeAt(offset, data, size);
+}
 
 bool readU8(RomFile &rom, std::uint64_t offset, std::uint8_t &value)
 {

@@ -38,6 +38,7 @@ public:
 
 private:
     bool fail(std::string what);
+    bool writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
 
 #ifdef _WIN32
     void *m_handle = nullptr;
