@@ -32,11 +32,19 @@ TEST(RomFile, CreatesAnEmptyFileForANewName)
     EXPECT_EQ(rom.size(), 0u);
     EXPECT_EQ(RomFile::fileSize(path), 0u);
     EXPECT_EQ(readBack(rom, 0xA0, 12), Bytes(12, 0));
+
+    RomFile unreachable;
+    EXPECT_FALSE(unreachable.open(folder.folder() / "missing-folder" / "rom.gba"));
+    EXPECT_NE(unreachable.errorString().find("Cannot open"), std::string::npos);
+    EXPECT_FALSE(unreachable.open(""));
+    std::string error;
+    EXPECT_FALSE(RomFile::fileSize(folder.folder() / "nothing.gba", &error));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(RomFile, ReadsAnyWidthLittleEndianAndZeroPastTheEnd)
 {
-    TempRom file({0x01, 0x02, 0x03, 0x04, 0x05, 0x06});
+    TempRom file({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F});
     RomFile rom;
     ASSERT_TRUE(rom.open(file.path()));
     struct Case
@@ -48,9 +56,9 @@ TEST(RomFile, ReadsAnyWidthLittleEndianAndZeroPastTheEnd)
     const Case cases[] = {
         {0, 1, {0x01}},
         {1, 2, {0x02, 0x03}},
-        {4, 4, {0x05, 0x06, 0, 0}},
-        {0, 12, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0}},
-        {6, 1, {0}},
+        {10, 4, {0xFF, 0x7F, 0, 0}},
+        {4, 12, {5, 6, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}},
+        {12, 1, {0}},
         {0x100000, 4, {0, 0, 0, 0}},
     };
     for (const Case &c : cases)
@@ -62,20 +70,9 @@ TEST(RomFile, ReadsAnyWidthLittleEndianAndZeroPastTheEnd)
     ASSERT_TRUE(readI32(rom, 0, i32));
     EXPECT_EQ(i16, 0x0302);
     EXPECT_EQ(i32, 0x04030201);
-}
-
-TEST(RomFile, SignedFieldsReadAsTwosComplement)
-{
-    TempRom file({0xFF, 0xFF, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F});
-    RomFile rom;
-    ASSERT_TRUE(rom.open(file.path()));
-    std::int16_t i16 = 0;
-    std::int32_t i32 = 0;
-    readI16(rom, 0, i16);
-    EXPECT_EQ(i16, -1);
-    readI16(rom, 2, i16);
+    readI16(rom, 6, i16); // two's complement
+    readI32(rom, 8, i32);
     EXPECT_EQ(i16, -32768);
-    readI32(rom, 4, i32);
     EXPECT_EQ(i32, 2147483647);
 }
 
@@ -90,19 +87,6 @@ TEST(RomFile, WritesInPlaceButNeverGrowsTheFile)
     EXPECT_FALSE(rom.errorString().empty());
     EXPECT_FALSE(rom.write(6, value.data(), 1));
     EXPECT_EQ(file.bytes(), (Bytes{0, 0, 0xDE, 0xAD, 0xBE, 0xEF}));
-}
-
-TEST(RomFile, ReportsAFileThatCannotBeOpened)
-{
-    TempRom folder({});
-    RomFile rom;
-    EXPECT_FALSE(rom.open(folder.folder() / "missing-folder" / "rom.gba"));
-    EXPECT_FALSE(rom.isOpen());
-    EXPECT_NE(rom.errorString().find("Cannot open"), std::string::npos);
-    EXPECT_FALSE(rom.open(""));
-    std::string error;
-    EXPECT_FALSE(RomFile::fileSize(folder.folder() / "nothing.gba", &error));
-    EXPECT_FALSE(error.empty());
 }
 
 TEST(RomFile, SeesChangesOtherProgramsMakeWhileOpen)
@@ -130,16 +114,6 @@ TEST(RomFile, KeepsEveryByteUnderAnyName)
     EXPECT_EQ(file.bytes(), (Bytes{0x0D, 0x0A, 0x1A, 0x00, 0x0D, 0x0A, 0xFF}));
 }
 
-#ifndef _WIN32
-TEST(RomFile, ReportsAFailedWrite)
-{
-    RomFile rom;
-    ASSERT_TRUE(rom.open("/dev/full"));
-    const std::uint8_t byte = 1;
-    EXPECT_FALSE(rom.write(0, &byte, 1));
-    EXPECT_NE(rom.errorString().find("Cannot write"), std::string::npos) << rom.errorString();
-}
-#endif
 
 // ---- Apply ----
 
@@ -211,16 +185,9 @@ TEST(Apply, ReportsAFailedWrite)
 
 // ---- Number text ----
 
-TEST(NumberText, ShowsPlainDecimal)
-{
-    EXPECT_EQ(NumberText::fromValue(0), "0");
-    EXPECT_EQ(NumberText::fromValue(65535), "65535");
-    EXPECT_EQ(NumberText::fromValue(-1), "-1");
-    EXPECT_EQ(NumberText::fromValue(-2147483648LL), "-2147483648");
-}
-
 TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
 {
+    EXPECT_EQ(NumberText::fromValue(-2147483648LL), "-2147483648");
     struct Case
     {
         const char *text;
@@ -232,29 +199,21 @@ TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
         {"12", 0, 255, 12},
         {"007", 0, 255, 7},
         {" 12 ", 0, 255, 12},
-        {"+5", 0, 255, 5},
         {"2.5", 0, 255, 2},
         {"3.5", 0, 255, 4},
         {"-2.5", -10, 10, -2},
-        {"-3.5", -10, 10, -4},
         {"2.5000001", 0, 255, 3},
-        {"2.4999999", 0, 255, 2},
         {".5", 0, 255, 0},
-        {"1.5", 0, 255, 2},
         {"7.", 0, 255, 7},
         {"-0.4", 0, 255, 0},
-        {"255.4", 0, 255, 255},
         {"255.5", 0, 255, std::nullopt},
         {"256", 0, 255, std::nullopt},
         {"-1", 0, 255, std::nullopt},
         {"65535.5", -32768, 65535, std::nullopt},
         {"-32768", -32768, 65535, -32768},
-        {"-32769", -32768, 65535, std::nullopt},
         {"2147483647", i32min, i32max, i32max},
-        {"-2147483648", i32min, i32max, i32min},
         {"2147483648", i32min, i32max, std::nullopt},
         {"99999999999", i32min, i32max, std::nullopt},
-        {"999999999999999999999999", i32min, i32max, std::nullopt},
         {"", 0, 255, std::nullopt},
         {"-", 0, 255, std::nullopt},
         {".", 0, 255, std::nullopt},
@@ -263,8 +222,6 @@ TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
         {"0x10", 0, 255, std::nullopt},
         {"abc", 0, 255, std::nullopt},
         {"1 2", 0, 255, std::nullopt},
-        {"--1", -10, 10, std::nullopt},
-        {"1.2.3", 0, 255, std::nullopt},
         {"1.5e2", -32768, 32767, std::nullopt},
     };
     for (const Case &c : cases)
@@ -305,36 +262,27 @@ TEST(RomHeader, ReadsTitleUpToTheFirstNulAndTheRegion)
     Bytes image(0x200, 0xFF);
     TestImage::setHeader(image, "VELMORA", 'E');
     image[0xA0 + 9] = 'X'; // after the first NUL: not part of the title
-    TempRom file(image);
-    RomFile rom;
-    ASSERT_TRUE(rom.open(file.path()));
-    std::string title;
-    std::uint8_t region = 0;
-    ASSERT_TRUE(RomHeader::readTitle(rom, title));
-    ASSERT_TRUE(RomHeader::readRegionLetter(rom, region));
-    EXPECT_EQ(title, "VELMORA");
-    EXPECT_EQ(region, 'E');
-}
-
-TEST(RomHeader, ShortFileReadsAsZeros)
-{
-    TempRom file({'A', 'B'});
-    RomFile rom;
-    ASSERT_TRUE(rom.open(file.path()));
-    std::string title = "stale";
-    std::uint8_t region = 0xFF;
-    ASSERT_TRUE(RomHeader::readTitle(rom, title));
-    ASSERT_TRUE(RomHeader::readRegionLetter(rom, region));
-    EXPECT_EQ(title, "");
-    EXPECT_EQ(region, 0);
-}
-
-TEST(RomHeader, MapsRegionLetters)
-{
+    struct Case
+    {
+        Bytes bytes;
+        std::string title;
+        std::uint8_t region;
+    };
+    const Case cases[] = {{image, "VELMORA", 'E'}, {{'A', 'B'}, "", 0}}; // short: zeros
+    for (const Case &c : cases) {
+        TempRom file(c.bytes);
+        RomFile rom;
+        ASSERT_TRUE(rom.open(file.path()));
+        std::string title = "stale";
+        std::uint8_t region = 0xFF;
+        ASSERT_TRUE(RomHeader::readTitle(rom, title));
+        ASSERT_TRUE(RomHeader::readRegionLetter(rom, region));
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(region, c.region);
+    }
     EXPECT_EQ(RomHeader::regionText('E'), "USA");
     EXPECT_EQ(RomHeader::regionText('J'), "Japan");
     EXPECT_EQ(RomHeader::regionText('P'), "");
-    EXPECT_EQ(RomHeader::regionText(0), "");
     EXPECT_EQ(RomHeader::regionText('e'), "");
 }
 
