@@ -84,8 +84,7 @@ void benchForm3(const Bench::Folders &folders)
     Bench::row("select a character (boxes filled)", select, "target <= 1 ms");
 
     Bench::row("Apply with the sync (disk)", applyMs(disk, desktop, 30));
-    Bench::row("Apply before the sync (/dev/shm)", applyMs(memory, desktop, 150),
-               "target <= 1 ms");
+    Bench::row("Apply before the sync (/dev/shm)", applyMs(memory, desktop, 150), "target <= 1 ms");
     if (desktop.messages != 0)
         std::printf("  %d unexpected messages\n", desktop.messages);
 }

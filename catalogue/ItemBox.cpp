@@ -71,7 +71,8 @@ int longestLabelWidth(const QFont &font)
     const QAbstractItemModel *labels = catalogueModel();
     int widest = 0;
     for (int row = 0; row < labels->rowCount(); ++row)
-        widest = std::max(widest, metrics.boundingRect(labels->index(row, 0).data().toString()).width());
+        widest =
+            std::max(widest, metrics.boundingRect(labels->index(row, 0).data().toString()).width());
     widths.insert(key, widest);
     return widest;
 }
@@ -133,8 +134,8 @@ void ItemBox::showPopup()
     // The dropped-down list is wide enough for the longest label, in whatever
     // font and style the box has by now, even where the box itself is narrower.
     QAbstractItemView *list = view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width()
-                          + 2 * list->frameWidth());
+    list->setMinimumWidth(list->sizeHintForColumn(0) +
+                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
     QComboBox::showPopup();
 }
 
@@ -151,8 +152,8 @@ void ItemBox::paintEvent(QPaintEvent *)
         const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                     QStyle::SC_ComboBoxEditField, this);
         option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
-        option.currentText = fontMetrics().elidedText(placeholderText(), Qt::ElideRight,
-                                                      field.width());
+        option.currentText =
+            fontMetrics().elidedText(placeholderText(), Qt::ElideRight, field.width());
     }
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

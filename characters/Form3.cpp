@@ -28,14 +28,14 @@
 namespace {
 
 constexpr std::array<const char *, 5> statNames = {"STRTXT", "AGITXT", "STAMTXT", "INTLTXT",
-                                                    "SPIRTXT"};
+                                                   "SPIRTXT"};
 constexpr std::array<const char *, 5> statLabels = {"STR:", "AGI:", "STAM:", "INT:", "SPIR:"};
 constexpr std::array<const char *, slotCount> itemNames = {"RHCBO", "LHCBO", "HeadCBO", "BodyCBO",
                                                            "ArmCBO"};
 constexpr std::array<const char *, slotCount> amountNames = {"RHAMTTXT", "LHAMTTXT", "HeadAMTTXT",
                                                              "BodyAMTTXT", "ArmAMTTXT"};
-constexpr std::array<const char *, slotCount> slotLabels = {"R-Hand:", "L-Hand:", "Head:", "Body:",
-                                                            "Arms:"};
+constexpr std::array<const char *, slotCount> slotLabels = {
+    "R-Hand:", "L-Hand:", "Head:", "Body:", "Arms:"};
 constexpr std::array<const char *, slotCount> amountLabels = {
     "R-Hand amount:", "L-Hand amount:", "Head amount:", "Body amount:", "Arms amount:"};
 
@@ -167,9 +167,15 @@ void Form3::arrangeControls()
     auto *fields = new QGridLayout;
     fields->setVerticalSpacing(2);
     const std::array<std::pair<QLineEdit *, const char *>, 10> column = {{
-        {NameTXT, "Name:"}, {LVTXT, "LV:"}, {EXPTXT, "EXP:"}, {HPTXT, "HP:"}, {MPTXT, "MP:"},
-        {m_statBoxes[0], statLabels[0]}, {m_statBoxes[1], statLabels[1]},
-        {m_statBoxes[2], statLabels[2]}, {m_statBoxes[3], statLabels[3]},
+        {NameTXT, "Name:"},
+        {LVTXT, "LV:"},
+        {EXPTXT, "EXP:"},
+        {HPTXT, "HP:"},
+        {MPTXT, "MP:"},
+        {m_statBoxes[0], statLabels[0]},
+        {m_statBoxes[1], statLabels[1]},
+        {m_statBoxes[2], statLabels[2]},
+        {m_statBoxes[3], statLabels[3]},
         {m_statBoxes[4], statLabels[4]},
     }};
     // One width for the column: eight digits, the most the user can type for EXP.
@@ -227,13 +233,33 @@ void Form3::arrangeControls()
     window->addLayout(buttons, 1, 1);
     window->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget *order[] = {CharLST, NameTXT, LVTXT, EXPTXT, HPTXT, MPTXT,
-                        m_statBoxes[0], m_statBoxes[1], m_statBoxes[2], m_statBoxes[3],
+    QWidget *order[] = {CharLST,
+                        NameTXT,
+                        LVTXT,
+                        EXPTXT,
+                        HPTXT,
+                        MPTXT,
+                        m_statBoxes[0],
+                        m_statBoxes[1],
+                        m_statBoxes[2],
+                        m_statBoxes[3],
                         m_statBoxes[4],
-                        m_itemBoxes[0], m_amountBoxes[0], m_itemBoxes[1], m_amountBoxes[1],
-                        m_itemBoxes[2], m_amountBoxes[2], m_itemBoxes[3], m_amountBoxes[3],
-                        m_itemBoxes[4], m_amountBoxes[4],
-                        LHOPT, RHOPT, LROPT, CancelCMD, ApplyCMD, UNKTXT};
+                        m_itemBoxes[0],
+                        m_amountBoxes[0],
+                        m_itemBoxes[1],
+                        m_amountBoxes[1],
+                        m_itemBoxes[2],
+                        m_amountBoxes[2],
+                        m_itemBoxes[3],
+                        m_amountBoxes[3],
+                        m_itemBoxes[4],
+                        m_amountBoxes[4],
+                        LHOPT,
+                        RHOPT,
+                        LROPT,
+                        CancelCMD,
+                        ApplyCMD,
+                        UNKTXT};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -282,8 +308,8 @@ void Form3::LoadCharData()
     if (index < 0)
         return;
     CharacterRecord record;
-    if (!m_snapshot.take(m_rom, CharacterTable::recordOffset(index), CharacterTable::recordSize)
-        || !readCharacter(m_rom, index, record)) {
+    if (!m_snapshot.take(m_rom, CharacterTable::recordOffset(index), CharacterTable::recordSize) ||
+        !readCharacter(m_rom, index, record)) {
         // Nothing shown belongs to this record, so "Apply" must not write it.
         m_snapshot = RecordSnapshot();
         return;
@@ -321,8 +347,7 @@ void Form3::SaveCharData()
     constexpr std::int64_t i32max = std::numeric_limits<std::int32_t>::max();
     FieldCheck check;
     const auto take = [&check](const QLineEdit *box, std::int64_t min, std::int64_t max) {
-        return check.take(box->accessibleName().toStdString(), box->text().toStdString(), min,
-                          max);
+        return check.take(box->accessibleName().toStdString(), box->text().toStdString(), min, max);
     };
     CharacterRecord record;
     record.level = std::uint8_t(take(LVTXT, 0, 255));
@@ -354,7 +379,8 @@ void Form3::equipmentPicked(Slot slot, int position)
     // there keeps the picked item the one the file holds.
     const int i = int(slot);
     if (amountSharesIdByte(i) && position >= 0)
-        showNumber(m_amountBoxes[std::size_t(i)], (ItemCatalogue::idForPosition(position) >> 8) & 0xFF);
+        showNumber(m_amountBoxes[std::size_t(i)],
+                   (ItemCatalogue::idForPosition(position) >> 8) & 0xFF);
 }
 
 void Form3::warn(const QString &text)
@@ -381,8 +407,8 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn && m_handGroup->buttons().contains(watched)) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         QAbstractButton *checked = m_handGroup->checkedButton();
-        if (checked && checked != watched
-            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+        if (checked && checked != watched &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
             checked->setFocus(reason);
     }
     return QDialog::eventFilter(watched, event);

@@ -58,8 +58,8 @@ private:
     QLineEdit *EXPTXT = nullptr;
     QLineEdit *HPTXT = nullptr;
     QLineEdit *MPTXT = nullptr;
-    std::array<QLineEdit *, 5> m_statBoxes{}; // STRTXT, AGITXT, STAMTXT, INTLTXT, SPIRTXT
-    std::array<ItemBox *, slotCount> m_itemBoxes{}; // RHCBO, LHCBO, HeadCBO, BodyCBO, ArmCBO
+    std::array<QLineEdit *, 5> m_statBoxes{};           // STRTXT, AGITXT, STAMTXT, INTLTXT, SPIRTXT
+    std::array<ItemBox *, slotCount> m_itemBoxes{};     // RHCBO, LHCBO, HeadCBO, BodyCBO, ArmCBO
     std::array<QLineEdit *, slotCount> m_amountBoxes{}; // RHAMTTXT ... ArmAMTTXT
     QRadioButton *LHOPT = nullptr;
     QRadioButton *RHOPT = nullptr;

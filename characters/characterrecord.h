@@ -24,19 +24,26 @@ constexpr std::uint64_t recordOffset(int index)
 } // namespace CharacterTable
 
 // Equipment slots in the order the record holds them.
-enum class Slot { RightHand, LeftHand, Head, Body, Arms };
+enum class Slot
+{
+    RightHand,
+    LeftHand,
+    Head,
+    Body,
+    Arms
+};
 inline constexpr int slotCount = 5;
 
 // Field offsets inside a record. Bytes 19, 23, 30 and 31 belong to no field.
 namespace CharacterField {
 
-inline constexpr int level = 0;     // 8-bit
-inline constexpr int hand = 1;      // 8-bit: 0 right-handed, 1 left-handed, 2 ambidextrous
-inline constexpr int hp = 2;        // 16-bit
-inline constexpr int mp = 4;        // 16-bit
-inline constexpr int stats = 6;     // five 8-bit statistics: STR, AGI, STAM, INT, SPIR
-inline constexpr int unknown = 11;  // 8-bit
-inline constexpr int exp = 12;      // 32-bit
+inline constexpr int level = 0;    // 8-bit
+inline constexpr int hand = 1;     // 8-bit: 0 right-handed, 1 left-handed, 2 ambidextrous
+inline constexpr int hp = 2;       // 16-bit
+inline constexpr int mp = 4;       // 16-bit
+inline constexpr int stats = 6;    // five 8-bit statistics: STR, AGI, STAM, INT, SPIR
+inline constexpr int unknown = 11; // 8-bit
+inline constexpr int exp = 12;     // 32-bit
 // The 16-bit item id and the 8-bit amount of each slot. For Head, Body and Arms
 // the amount byte is also the high byte of the item id.
 inline constexpr std::array<int, slotCount> itemId = {16, 20, 24, 26, 28};
