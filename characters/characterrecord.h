@@ -34,6 +34,12 @@ enum class Slot
 };
 inline constexpr int slotCount = 5;
 
+// Head, Body and Arms keep their amount in the high byte of the item id.
+constexpr bool amountSharesIdByte(Slot slot)
+{
+    return slot >= Slot::Head;
+}
+
 // Field offsets inside a record. Bytes 19, 23, 30 and 31 belong to no field.
 namespace CharacterField {
 
