@@ -16,6 +16,13 @@ public:
     void setItemId(int id);
     int itemId() const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    void showPopup() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void forgetUnlisted();
 

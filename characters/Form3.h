@@ -1,10 +1,23 @@
 #pragma once
 
+#include "characters/characterrecord.h"
+#include "shell/applywrites.h"
+
 #include <QDialog>
+#include <array>
 
 class Desktop;
+class ItemBox;
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 class RomFile;
 
+// The character stats editor: pick one of the 15 characters, edit its record,
+// and "Apply" writes it straight into the ROM file.
 class Form3 : public QDialog
 {
     Q_OBJECT
@@ -15,7 +28,44 @@ public:
     // Creates the window afresh and shows it modally over parent.
     static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void createControls();
+    void arrangeControls();
+    void connectControls();
+
+    void Form_Load();
+    void CharLST_Click();
+    void ApplyCMD_Click();
+    void CancelCMD_Click();
+    void LoadCharData();
+    void SaveCharData();
+    void equipmentPicked(Slot slot, int position);
+    void warn(const QString &text);
+
     RomFile &m_rom;
     Desktop &m_desktop;
+    RecordSnapshot m_snapshot;
+    int m_rowAtPress = -1;
+
+    QListWidget *CharLST = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLineEdit *NameTXT = nullptr;
+    QLineEdit *LVTXT = nullptr;
+    QLineEdit *EXPTXT = nullptr;
+    QLineEdit *HPTXT = nullptr;
+    QLineEdit *MPTXT = nullptr;
+    std::array<QLineEdit *, 5> m_statBoxes{};           // STRTXT, AGITXT, STAMTXT, INTLTXT, SPIRTXT
+    std::array<ItemBox *, slotCount> m_itemBoxes{};     // RHCBO, LHCBO, HeadCBO, BodyCBO, ArmCBO
+    std::array<QLineEdit *, slotCount> m_amountBoxes{}; // RHAMTTXT ... ArmAMTTXT
+    QRadioButton *LHOPT = nullptr;
+    QRadioButton *RHOPT = nullptr;
+    QRadioButton *LROPT = nullptr;
+    QButtonGroup *m_handGroup = nullptr;
+    QLineEdit *UNKTXT = nullptr;
+    QPushButton *ApplyCMD = nullptr;
+    QPushButton *CancelCMD = nullptr;
 };

@@ -1,0 +1,198 @@
+// Building the character editor's controls, their arrangement and tab order.
+#include "characters/Form3.h"
+
+#include "catalogue/ItemBox.h"
+#include "characters/typinglimit.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <vector>
+
+namespace {
+
+constexpr std::array<const char *, 5> statNames = {"STRTXT", "AGITXT", "STAMTXT", "INTLTXT",
+                                                   "SPIRTXT"};
+constexpr std::array<const char *, 5> statLabels = {"STR:", "AGI:", "STAM:", "INT:", "SPIR:"};
+constexpr std::array<const char *, slotCount> itemNames = {"RHCBO", "LHCBO", "HeadCBO", "BodyCBO",
+                                                           "ArmCBO"};
+constexpr std::array<const char *, slotCount> amountNames = {"RHAMTTXT", "LHAMTTXT", "HeadAMTTXT",
+                                                             "BodyAMTTXT", "ArmAMTTXT"};
+constexpr std::array<const char *, slotCount> slotLabels = {
+    "R-Hand:", "L-Hand:", "Head:", "Body:", "Arms:"};
+constexpr std::array<const char *, slotCount> amountLabels = {
+    "R-Hand amount:", "L-Hand amount:", "Head amount:", "Body amount:", "Arms amount:"};
+
+// Pixel sizes at 96 dots per inch, from the window's design in twips.
+constexpr int textBoxWidth = 55;
+constexpr int amountBoxWidth = 23;
+constexpr int itemBoxWidth = 149;
+constexpr int buttonWidth = 99;
+
+QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessibleName, int limit)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
+    new TypingLimit(limit, box);
+    return box;
+}
+
+QLabel *labelFor(QWidget *buddy, const char *text)
+{
+    auto *label = new QLabel(QString::fromLatin1(text), buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Wide enough for `characters` digits in the window's font, never narrower than designed.
+int widthFor(const QLineEdit *box, int characters, int designed)
+{
+    const int text = box->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0')));
+    return std::max(designed, text + 10);
+}
+
+} // namespace
+
+void Form3::createControls()
+{
+    CharLST = new QListWidget(this);
+    CharLST->setObjectName(QStringLiteral("CharLST"));
+    CharLST->setAccessibleName(QStringLiteral("Character list"));
+    for (int index = 0; index < CharacterTable::count; ++index)
+        CharLST->addItem(QStringLiteral("Charcter %1").arg(index + 1));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAccessibleName(QStringLiteral("Character record"));
+
+    NameTXT = textBox(Frame1, "NameTXT", QStringLiteral("Name:"), 6);
+    NameTXT->setEnabled(false);
+    QPalette grey = NameTXT->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    NameTXT->setPalette(grey);
+    LVTXT = textBox(Frame1, "LVTXT", QStringLiteral("LV:"), 6);
+    EXPTXT = textBox(Frame1, "EXPTXT", QStringLiteral("EXP:"), 8);
+    HPTXT = textBox(Frame1, "HPTXT", QStringLiteral("HP:"), 4);
+    MPTXT = textBox(Frame1, "MPTXT", QStringLiteral("MP:"), 4);
+    for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
+        m_statBoxes[i] = textBox(Frame1, statNames[i], QString::fromLatin1(statLabels[i]), 3);
+
+    for (std::size_t i = 0; i < slotCount; ++i) {
+        m_itemBoxes[i] = new ItemBox(Frame1);
+        m_itemBoxes[i]->setObjectName(QString::fromLatin1(itemNames[i]));
+        m_itemBoxes[i]->setAccessibleName(QString::fromLatin1(slotLabels[i]));
+        m_amountBoxes[i] = textBox(Frame1, amountNames[i], QString::fromLatin1(amountLabels[i]), 2);
+        // These amounts are the item id's high byte; they follow the item picked.
+        m_amountBoxes[i]->setEnabled(!amountSharesIdByte(Slot(i)));
+    }
+
+    LHOPT = new QRadioButton(QStringLiteral("Left Handed"), Frame1);
+    RHOPT = new QRadioButton(QStringLiteral("Right Handed"), Frame1);
+    LROPT = new QRadioButton(QStringLiteral("Ambidextrous"), Frame1);
+    m_handGroup = new QButtonGroup(this);
+    m_handGroup->addButton(RHOPT, 0);
+    m_handGroup->addButton(LHOPT, 1);
+    m_handGroup->addButton(LROPT, 2);
+    for (QRadioButton *option : {LHOPT, RHOPT, LROPT}) {
+        option->installEventFilter(this);
+        option->setAccessibleName(option->text());
+        option->setAccessibleDescription(QStringLiteral("Primary Hand"));
+    }
+    LHOPT->setObjectName(QStringLiteral("LHOPT"));
+    RHOPT->setObjectName(QStringLiteral("RHOPT"));
+    LROPT->setObjectName(QStringLiteral("LROPT"));
+
+    UNKTXT = textBox(Frame1, "UNKTXT", QStringLiteral("Unknown:"), 3);
+
+    ApplyCMD = new QPushButton(QStringLiteral("Apply"), this);
+    ApplyCMD->setObjectName(QStringLiteral("ApplyCMD"));
+    CancelCMD = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelCMD->setObjectName(QStringLiteral("CancelCMD"));
+    for (QPushButton *button : {ApplyCMD, CancelCMD}) {
+        button->setAccessibleName(button->text());
+        // Enter in a text box must neither apply nor cancel by surprise; see keyPressEvent.
+        button->setAutoDefault(false);
+        button->setMinimumWidth(buttonWidth);
+    }
+}
+
+void Form3::arrangeControls()
+{
+    auto *fields = new QGridLayout;
+    fields->setVerticalSpacing(2);
+    std::vector<std::pair<QLineEdit *, const char *>> column = {
+        {NameTXT, "Name:"}, {LVTXT, "LV:"}, {EXPTXT, "EXP:"}, {HPTXT, "HP:"}, {MPTXT, "MP:"}};
+    for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
+        column.emplace_back(m_statBoxes[i], statLabels[i]);
+    // One width for the column: eight digits, the most the user can type for EXP.
+    const int width = widthFor(EXPTXT, 8, textBoxWidth);
+    for (std::size_t row = 0; row < column.size(); ++row) {
+        fields->addWidget(labelFor(column[row].first, column[row].second), int(row), 0);
+        fields->addWidget(column[row].first, int(row), 1);
+        column[row].first->setFixedWidth(width);
+    }
+    fields->setRowStretch(int(column.size()), 1);
+
+    auto *equipment = new QGridLayout;
+    equipment->setVerticalSpacing(2);
+    for (std::size_t i = 0; i < slotCount; ++i) {
+        const int row = int(i);
+        equipment->addWidget(labelFor(m_itemBoxes[i], slotLabels[i]), row, 0);
+        equipment->addWidget(m_itemBoxes[i], row, 1);
+        m_itemBoxes[i]->setMinimumWidth(itemBoxWidth);
+        equipment->addWidget(m_amountBoxes[i], row, 3);
+        // A loaded amount can have three digits.
+        m_amountBoxes[i]->setFixedWidth(widthFor(m_amountBoxes[i], 3, amountBoxWidth));
+    }
+    auto *line = new QFrame(Frame1);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    equipment->addWidget(line, 0, 2, slotCount, 1);
+
+    auto *handLabel = labelFor(LHOPT, "Primary Hand:");
+    equipment->addWidget(handLabel, slotCount, 0);
+    equipment->addWidget(LHOPT, slotCount, 1, 1, 3, Qt::AlignLeft);
+    equipment->addWidget(RHOPT, slotCount + 1, 1, 1, 3, Qt::AlignLeft);
+    equipment->addWidget(LROPT, slotCount + 2, 1, 1, 3, Qt::AlignLeft);
+    equipment->addWidget(labelFor(UNKTXT, "Unknown:"), slotCount + 3, 0);
+    equipment->addWidget(UNKTXT, slotCount + 3, 1, Qt::AlignLeft);
+    UNKTXT->setFixedWidth(width);
+    equipment->setRowStretch(slotCount + 4, 1);
+
+    auto *frame = new QHBoxLayout(Frame1);
+    frame->setContentsMargins(8, 8, 8, 8);
+    frame->setSpacing(12);
+    frame->addLayout(fields);
+    frame->addLayout(equipment);
+
+    CharLST->setFixedWidth(97);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ApplyCMD);
+    buttons->addWidget(CancelCMD);
+
+    auto *window = new QGridLayout(this);
+    window->setContentsMargins(6, 6, 6, 6);
+    window->setSpacing(6);
+    window->addWidget(CharLST, 0, 0);
+    window->addWidget(Frame1, 0, 1);
+    window->addLayout(buttons, 1, 1);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+
+    std::vector<QWidget *> order = {CharLST, NameTXT, LVTXT, EXPTXT, HPTXT, MPTXT};
+    order.insert(order.end(), m_statBoxes.begin(), m_statBoxes.end());
+    for (std::size_t i = 0; i < slotCount; ++i)
+        order.insert(order.end(), {m_itemBoxes[i], m_amountBoxes[i]});
+    order.insert(order.end(), {LHOPT, RHOPT, LROPT, CancelCMD, ApplyCMD, UNKTXT});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
