@@ -2,7 +2,7 @@
 
 #include "catalogue/ItemBox.h"
 #include "catalogue/itemcatalogue.h"
-#include "characters/typinglimit.h"
+#include "shell/TypingLimit.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
@@ -28,7 +28,7 @@ void showNumber(QLineEdit *box, std::int64_t value)
 } // namespace
 
 Form3::Form3(RomFile &rom, Desktop &desktop, QWidget *parent)
-    : QDialog(parent), m_rom(rom), m_desktop(desktop)
+    : EditorDialog(parent), m_rom(rom), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Character Stats Editor"));
@@ -168,17 +168,6 @@ void Form3::warn(const QString &text)
     m_desktop.showMessage(this, QString::fromUtf8(Version::title), text, QMessageBox::Warning);
 }
 
-void Form3::keyPressEvent(QKeyEvent *event)
-{
-    // Enter presses the button that has the focus, and nothing else.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 bool Form3::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == CharLST->viewport() && event->type() == QEvent::MouseButtonPress)
@@ -191,5 +180,5 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
             checked->setFocus(reason);
     }
-    return QDialog::eventFilter(watched, event);
+    return EditorDialog::eventFilter(watched, event);
 }

@@ -3,7 +3,7 @@
 #include "characters/characterrecord.h"
 #include "shell/applywrites.h"
 
-#include <QDialog>
+#include "shell/EditorDialog.h"
 #include <array>
 
 class Desktop;
@@ -18,7 +18,7 @@ class RomFile;
 
 // The character stats editor: pick one of the 15 characters, edit its record,
 // and "Apply" writes it straight into the ROM file.
-class Form3 : public QDialog
+class Form3 : public EditorDialog
 {
     Q_OBJECT
 
@@ -29,7 +29,6 @@ public:
     static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

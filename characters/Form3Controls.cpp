@@ -2,7 +2,7 @@
 #include "characters/Form3.h"
 
 #include "catalogue/ItemBox.h"
-#include "characters/typinglimit.h"
+#include "shell/TypingLimit.h"
 
 #include <QButtonGroup>
 #include <QFrame>

@@ -1,12 +1,12 @@
 #include "drops/Form5.h"
 
 #include "catalogue/ItemBox.h"
-#include "catalogue/itemcatalogue.h"
 #include "drops/droprecord.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
 #include "shell/romfile.h"
+#include "shell/TypingLimit.h"
 #include "shell/windowfont.h"
 #include "version.h"
 
@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -32,22 +31,6 @@ const char *const refusedRecordText
     = "You have loaded a NON US ROM or put in a value more than 3 in this offset, please "
       "correct this or restore the US ROM.";
 
-// How many characters of average width the widest item label takes in the
-// window font. Measured once: a box left to size itself measures all of its
-// labels every time a window opens, which costs more than the rest of opening.
-int itemLabelLength(const QFontMetrics &metrics)
-{
-    static const int length = [&metrics] {
-        int widest = 0;
-        for (int position = 0; position < ItemCatalogue::count; ++position)
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(
-                                          ItemCatalogue::label(position))));
-        const int average = std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
-        return (widest + average - 1) / average;
-    }();
-    return length;
-}
-
 QString numberText(std::int64_t value)
 {
     return QString::fromStdString(NumberText::fromValue(value));
@@ -56,7 +39,7 @@ QString numberText(std::int64_t value)
 } // namespace
 
 Form5::Form5(RomFile &rom, Desktop &desktop, QWidget *parent)
-    : QDialog(parent), m_rom(rom), m_desktop(desktop)
+    : EditorDialog(parent), m_rom(rom), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Monster Item Editor"));
@@ -88,7 +71,7 @@ void Form5::createControls()
     INT01TXT->setObjectName(QStringLiteral("INT01TXT"));
     INT01TXT->setAccessibleName(QStringLiteral("Unknown value"));
     INT01TXT->setToolTip(QStringLiteral("It is unknown what this Integer value does."));
-    INT01TXT->setMaxLength(int01TypingLimit);
+    new TypingLimit(int01TypingLimit, INT01TXT);
 
     // Holds the chance class that "Apply" writes; only loading and the option
     // buttons set it.
@@ -113,15 +96,12 @@ void Form5::createControls()
         auto *box = new ItemBox(this);
         box->setObjectName(QStringLiteral("Item%1CBO").arg(slot + 1, 2, 10, QChar('0')));
         box->setAccessibleName(QStringLiteral("Drop item %1").arg(slot + 1));
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(itemLabelLength(box->fontMetrics()));
         ItemCBO[slot] = box;
     }
 
     ApplyCMD = new QPushButton(QStringLiteral("Apply"), this);
     ApplyCMD->setObjectName(QStringLiteral("ApplyCMD"));
     ApplyCMD->setAccessibleName(ApplyCMD->text());
-    ApplyCMD->setDefault(true);
     CancelCMD = new QPushButton(QStringLiteral("Cancel"), this);
     CancelCMD->setObjectName(QStringLiteral("CancelCMD"));
     CancelCMD->setAccessibleName(CancelCMD->text());
@@ -182,7 +162,6 @@ void Form5::connectControls()
 {
     connect(ItemLST, &QListWidget::currentRowChanged, this, &Form5::ItemLST_Click);
     connect(m_chanceGroup, &QButtonGroup::idClicked, this, &Form5::ItemOPT_Click);
-    connect(INT01TXT, &QLineEdit::textEdited, this, &Form5::INT01TXT_Change);
     connect(ApplyCMD, &QPushButton::clicked, this, &Form5::ApplyCMD_Click);
     connect(CancelCMD, &QPushButton::clicked, this, &Form5::CancelCMD_Click);
 }
@@ -217,9 +196,7 @@ void Form5::LoadItems()
         return;
     }
 
-    const QString int01 = numberText(record->int01);
-    INT01TXT->setMaxLength(std::max(int01TypingLimit, int(int01.size())));
-    INT01TXT->setText(int01);
+    TypingLimit::showText(INT01TXT, numberText(record->int01));
     Byte03TXT->setText(numberText(record->byte03));
 
     if (!isChanceClass(record->byte03)) {
@@ -276,12 +253,6 @@ void Form5::ApplyCMD_Click()
 void Form5::CancelCMD_Click()
 {
     reject();
-}
-
-void Form5::INT01TXT_Change()
-{
-    // Once the user edits a long loaded text, the typing limit holds again.
-    INT01TXT->setMaxLength(std::max(int01TypingLimit, int(INT01TXT->text().size())));
 }
 
 // A chance class above 3: the table is not one this editor knows. Show no

@@ -2,7 +2,7 @@
 
 #include "shell/applywrites.h"
 
-#include <QDialog>
+#include "shell/EditorDialog.h"
 #include <array>
 
 class Desktop;
@@ -16,7 +16,7 @@ class RomFile;
 
 // The monster item editor: steps through the drop records and writes the
 // shown one back on "Apply".
-class Form5 : public QDialog
+class Form5 : public EditorDialog
 {
     Q_OBJECT
 
@@ -40,7 +40,6 @@ private:
     void ItemOPT_Click(int chanceClass); // Item01OPT..Item04OPT
     void ApplyCMD_Click();
     void CancelCMD_Click();
-    void INT01TXT_Change();
 
     void refuseRecord();
     void warn(const QString &text);

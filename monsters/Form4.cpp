@@ -1,6 +1,6 @@
 #include "monsters/Form4.h"
 
-#include "monsters/typinglimit.h"
+#include "shell/TypingLimit.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
@@ -59,7 +59,7 @@ void paintGrey(QLineEdit *box)
 } // namespace
 
 Form4::Form4(RomFile &rom, Desktop &desktop, QWidget *parent)
-    : QDialog(parent), m_rom(rom), m_desktop(desktop)
+    : EditorDialog(parent), m_rom(rom), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Monster Stats Editor"));
@@ -128,7 +128,7 @@ QLineEdit *Form4::addBox(QGridLayout *grid, int row, int column, const QString &
     box->setObjectName(name);
     box->setAccessibleName(label);
     if (typingLimit > 0)
-        box->setValidator(new TypingLimit(typingLimit, box));
+        new TypingLimit(typingLimit, box);
     // Room for the longest value a field can hold, never narrower than designed.
     const int valueWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648"));
     box->setFixedWidth(std::max(px(1005), valueWidth + 12));
@@ -292,11 +292,11 @@ void Form4::LoadMonsterData()
     }
     m_record = *record;
     const MonsterStats &s = m_record.stats;
-    TypingLimit::show(HPTXT, numberText(s.hp));
-    TypingLimit::show(STRTXT, numberText(s.str));
-    TypingLimit::show(DEFTXT, numberText(s.def));
-    TypingLimit::show(MAGPowerTXT, numberText(s.magPower));
-    TypingLimit::show(MAGDEFTXT, numberText(s.magDef));
+    TypingLimit::showText(HPTXT, numberText(s.hp));
+    TypingLimit::showText(STRTXT, numberText(s.str));
+    TypingLimit::showText(DEFTXT, numberText(s.def));
+    TypingLimit::showText(MAGPowerTXT, numberText(s.magPower));
+    TypingLimit::showText(MAGDEFTXT, numberText(s.magDef));
     UNK01TXT->setText(numberText(m_record.unk01));
     UNK02TXT->setText(numberText(m_record.unk02));
     UNK03TXT->setText(numberText(m_record.unk03));
@@ -314,12 +314,12 @@ void Form4::LoadMonsterData()
 
 void Form4::LoadEXP()
 {
-    TypingLimit::show(EXPTXT, numberText(m_record.stats.exp));
+    TypingLimit::showText(EXPTXT, numberText(m_record.stats.exp));
 }
 
 void Form4::LoadVesk()
 {
-    TypingLimit::show(VeskTXT, numberText(m_record.stats.vesk));
+    TypingLimit::showText(VeskTXT, numberText(m_record.stats.vesk));
 }
 
 void Form4::LoadMonsters()

@@ -3,7 +3,7 @@
 #include "monsters/monsterrecord.h"
 #include "shell/applywrites.h"
 
-#include <QDialog>
+#include "shell/EditorDialog.h"
 
 class Desktop;
 class QGridLayout;
@@ -16,7 +16,7 @@ class RomFile;
 
 // The monster stats editor: pick a monster, see its stat record, edit the
 // seven stats and write them straight back into the ROM file with "Apply".
-class Form4 : public QDialog
+class Form4 : public EditorDialog
 {
     Q_OBJECT
 

@@ -228,6 +228,9 @@ private slots:
         e.get(options[1])->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(e.text("Byte03TXT"), "2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // only a button applies
+        QCOMPARE(e.file.bytes()[DropTable::recordOffset(0) + 2], 1);
+        e.get("ApplyCMD")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(e.file.bytes()[DropTable::recordOffset(0) + 2], 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

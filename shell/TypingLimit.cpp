@@ -1,4 +1,4 @@
-#include "characters/typinglimit.h"
+#include "shell/TypingLimit.h"
 
 #include <QLineEdit>
 

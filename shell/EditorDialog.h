@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+// What the three editor windows share as dialogs. Enter presses only the
+// button that has the focus: in a text box it neither writes the file nor
+// closes the window and drops the edits. Esc closes without writing.
+class EditorDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
