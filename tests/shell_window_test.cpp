@@ -88,12 +88,11 @@ class ShellWindowTest : public QObject
     {
         QCOMPARE(form.windowTitle(), caption);
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(), QString());
-        QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled());
-        QVERIFY(!child<QCheckBox>(form, "ExpandCHK")->isEnabled());
-        QVERIFY(!child<QCheckBox>(form, "ExpandCHK")->isChecked());
+        const auto *check = child<QCheckBox>(form, "ExpandCHK");
+        QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled() && allExpanded(form, false));
+        QVERIFY(!check->isEnabled() && !check->isChecked());
         QVERIFY(!child<QAction>(form, "mnuCloseROM")->isEnabled());
         QVERIFY(!child<QAction>(form, "mnuSaveROM")->isEnabled());
-        QVERIFY(allExpanded(form, false));
         QVERIFY(!form.rom().isOpen());
     }
 
@@ -128,13 +127,16 @@ private slots:
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(),
                  "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path())
                      + "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
-        QVERIFY(form.rom().isOpen());
-        QVERIFY(child<QTreeWidget>(form, "tree")->isEnabled());
-        QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked());
+        QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
+        QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
         QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
-        QVERIFY(child<QAction>(form, "mnuSaveROM")->isEnabled());
-        QVERIFY(allExpanded(form, true));
         QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
+
+        auto *check = child<QCheckBox>(form, "ExpandCHK");
+        check->click();
+        QVERIFY(!check->isChecked() && allExpanded(form, false));
+        check->click();
+        QVERIFY(allExpanded(form, true));
 
         // A cancel takes the previous choice again: the same file is reopened.
         child<QAction>(form, "mnuOpenROM")->trigger();
@@ -200,11 +202,10 @@ private slots:
     {
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
-        Form2 &form = *window;
-        child<QAction>(form, "nuQuit")->trigger();
+        child<QAction>(*window, "nuQuit")->trigger();
         QCOMPARE(desktop.endCount, 1);
-        QVERIFY(!form.rom().isOpen());
-        form.close();
+        QVERIFY(!window->rom().isOpen());
+        window->close();
         QCOMPARE(desktop.endCount, 2);
     }
 
@@ -274,62 +275,26 @@ private slots:
         QCOMPARE(opened.size(), 2);
     }
 
-    void expandCheckBoxCollapsesAndExpands()
+    void treeNodesOpenTheirEditorsByClickOrEnter()
     {
+        const QStringList keys{"pvi1", "i1", "c1", "Char-1", "m1", "Mon-1", "Mon-2", "g1"};
+        const QStringList editors{"", "", "", "characters", "", "monsterStats", "monsterItems", ""};
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
-        Form2 &form = *window;
-        auto *check = child<QCheckBox>(form, "ExpandCHK");
-        check->click();
-        QVERIFY(!check->isChecked());
-        QVERIFY(allExpanded(form, false));
-        check->click();
-        QVERIFY(allExpanded(form, true));
-    }
-
-    void treeNodesOpenTheirEditors_data()
-    {
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("editor");
-        QTest::newRow("pvi1") << "Program Version Information" << "";
-        QTest::newRow("i1") << "Information" << "";
-        QTest::newRow("c1") << "Characters:" << "";
-        QTest::newRow("Char-1") << "Character Stat Editor" << "characters";
-        QTest::newRow("m1") << "Monsters:" << "";
-        QTest::newRow("Mon-1") << "Monster Stat Editor" << "monsterStats";
-        QTest::newRow("Mon-2") << "Monster Item Editor" << "monsterItems";
-        QTest::newRow("g1") << "General:" << "";
-    }
-    void treeNodesOpenTheirEditors()
-    {
-        QFETCH(QString, node);
-        QFETCH(QString, editor);
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        Form2 &form = *window;
-        auto *tree = child<QTreeWidget>(form, "tree");
-        const auto found = tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-        const QStringList expected = editor.isEmpty() ? QStringList() : QStringList{editor};
-
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(opened, expected);
-
-        opened.clear();
-        tree->setCurrentItem(found[0]);
-        QTest::keyClick(tree, Qt::Key_Return);
-        QCOMPARE(opened, expected);
-    }
-
-    void treeKeysAndOrder()
-    {
-        Form2 form(desktop, standIns());
-        form.start();
-        QStringList keys;
-        for (QTreeWidgetItem *node : nodes(child<QTreeWidget>(form, "tree")))
-            keys.append(node->data(0, Qt::UserRole).toString());
-        QCOMPARE(keys, QStringList({"pvi1", "i1", "c1", "Char-1", "m1", "Mon-1", "Mon-2", "g1"}));
+        auto *tree = child<QTreeWidget>(*window, "tree");
+        const auto all = nodes(tree);
+        QCOMPARE(all.size(), keys.size());
+        for (int i = 0; i < keys.size(); ++i) {
+            QCOMPARE(all[i]->data(0, Qt::UserRole).toString(), keys[i]);
+            const QStringList expected = editors[i].isEmpty() ? QStringList() : QStringList{editors[i]};
+            opened.clear();
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(all[i]).center());
+            QCOMPARE(opened, expected);
+            opened.clear();
+            tree->setCurrentItem(all[i]);
+            QTest::keyClick(tree, Qt::Key_Return);
+            QCOMPARE(opened, expected);
+        }
     }
 
     void aboutShowsItsTextAndClosesWithEnterOrEsc_data()
