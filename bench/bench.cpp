@@ -19,8 +19,9 @@ int main(int argc, char **argv)
     const auto tag = "velmora-bench-" + std::to_string(QCoreApplication::applicationPid());
     const std::filesystem::path shm = "/dev/shm";
     const Bench::Folders folders{std::filesystem::temp_directory_path() / tag,
-                                 std::filesystem::exists(shm) ? shm / tag
-                                                              : std::filesystem::temp_directory_path() / (tag + "-mem")};
+                                 std::filesystem::exists(shm)
+                                     ? shm / tag
+                                     : std::filesystem::temp_directory_path() / (tag + "-mem")};
     std::filesystem::create_directories(folders.disk);
     std::filesystem::create_directories(folders.memory);
     benchForm3(folders);

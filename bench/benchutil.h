@@ -25,8 +25,7 @@ inline double median(std::vector<double> values)
 }
 
 // Runs work `runs` times and gives the median in milliseconds.
-template<class Work>
-double medianMs(int runs, Work &&work)
+template <class Work> double medianMs(int runs, Work &&work)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {

@@ -73,20 +73,21 @@ void benchForm5(const Bench::Folders &folders)
         return;
     }
 
-    Bench::row("open (283 entries listed, record 0 shown)", Bench::medianMs(21, [&] {
-                   Form5 window(rom, desktop);
-                   window.show();
-                   QCoreApplication::processEvents();
-               }),
+    Bench::row("open (283 entries listed, record 0 shown)",
+               Bench::medianMs(21,
+                               [&] {
+                                   Form5 window(rom, desktop);
+                                   window.show();
+                                   QCoreApplication::processEvents();
+                               }),
                "target <= 30 ms");
 
     Form5 window(rom, desktop);
     window.show();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("ItemLST"));
     int next = 1;
-    Bench::row("select a record (boxes filled)", Bench::medianMs(283, [&] {
-                   list->setCurrentRow(next++ % DropTable::count);
-               }),
+    Bench::row("select a record (boxes filled)",
+               Bench::medianMs(283, [&] { list->setCurrentRow(next++ % DropTable::count); }),
                "target <= 1 ms");
 
     Bench::row("Apply, before the sync (image in memory)", applyMs(folders.memory, 283, desktop),

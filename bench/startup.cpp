@@ -133,7 +133,8 @@ bool runChild(const char *program, const char *mode, Sample &sample)
     waitpid(pid, &status, 0);
     double handover = 0, dialog = 0;
     long peak = 0;
-    if (got <= 0 || std::sscanf(line, "handover %lf dialog %lf peak %ld", &handover, &dialog, &peak) != 3)
+    if (got <= 0 ||
+        std::sscanf(line, "handover %lf dialog %lf peak %ld", &handover, &dialog, &peak) != 3)
         return false;
     sample = {handover > 0 ? handover - start : 0, dialog - start, double(peak) / 1024.0};
     return true;
@@ -169,7 +170,8 @@ bool measure(const char *program, const char *mode, const char *title)
 
 int benchStartup(const char *program)
 {
-    return measure(program, "editor", "Start-up of the editor") && measure(program, "bare", "A bare Qt window (the floor)")
+    return measure(program, "editor", "Start-up of the editor") &&
+                   measure(program, "bare", "A bare Qt window (the floor)")
                ? 0
                : 1;
 }

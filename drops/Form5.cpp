@@ -2,11 +2,11 @@
 
 #include "catalogue/ItemBox.h"
 #include "drops/droprecord.h"
+#include "shell/TypingLimit.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
 #include "shell/romfile.h"
-#include "shell/TypingLimit.h"
 #include "shell/windowfont.h"
 #include "version.h"
 
@@ -20,16 +20,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 // The user may type at most this many characters into INT01TXT; what the
 // program puts there ("-32768" has six) is shown whole.
 constexpr int int01TypingLimit = 5;
 
-const char *const refusedRecordText
-    = "You have loaded a NON US ROM or put in a value more than 3 in this offset, please "
-      "correct this or restore the US ROM.";
+const char *const refusedRecordText =
+    "You have loaded a NON US ROM or put in a value more than 3 in this offset, please "
+    "correct this or restore the US ROM.";
 
 QString numberText(std::int64_t value)
 {
@@ -109,11 +108,11 @@ void Form5::createControls()
 
 void Form5::arrangeControls()
 {
-    ItemLST->setFixedWidth(ItemLST->fontMetrics().horizontalAdvance(QStringLiteral("Index #: 2820"))
-                           + 36);
+    ItemLST->setFixedWidth(
+        ItemLST->fontMetrics().horizontalAdvance(QStringLiteral("Index #: 2820")) + 36);
     ItemLST->setMinimumHeight(ItemLST->fontMetrics().lineSpacing() * 18);
-    INT01TXT->setFixedWidth(INT01TXT->fontMetrics().horizontalAdvance(QStringLiteral("-327680"))
-                            + 12);
+    INT01TXT->setFixedWidth(INT01TXT->fontMetrics().horizontalAdvance(QStringLiteral("-327680")) +
+                            12);
 
     auto *chanceColumn = new QVBoxLayout;
     chanceColumn->addWidget(INT01TXT);
@@ -219,10 +218,10 @@ void Form5::SaveItems()
         return;
     FieldCheck check;
     DropRecord record;
-    record.int01 = std::int16_t(
-        check.take("Unknown value:", INT01TXT->text().toStdString(), -32768, 32767));
-    record.byte03 = std::uint8_t(
-        check.take("Drop chance class:", Byte03TXT->text().toStdString(), 0, 255));
+    record.int01 =
+        std::int16_t(check.take("Unknown value:", INT01TXT->text().toStdString(), -32768, 32767));
+    record.byte03 =
+        std::uint8_t(check.take("Drop chance class:", Byte03TXT->text().toStdString(), 0, 255));
     if (!check.ok()) {
         warn(QString::fromStdString(check.message()));
         return;

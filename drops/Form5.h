@@ -54,7 +54,7 @@ private:
     QLineEdit *Byte03TXT = nullptr;
     QButtonGroup *m_chanceGroup = nullptr;
     std::array<QRadioButton *, 4> ItemOPT{}; // Item01OPT..Item04OPT: classes 0..3
-    std::array<ItemBox *, 4> ItemCBO{};        // Item01CBO..Item04CBO
+    std::array<ItemBox *, 4> ItemCBO{};      // Item01CBO..Item04CBO
     QPushButton *ApplyCMD = nullptr;
     QPushButton *CancelCMD = nullptr;
 };

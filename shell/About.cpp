@@ -67,7 +67,8 @@ void About::Form_Load()
         QString(),
         QStringLiteral("Please visit the website for more specific information about this "
                        "program."),
-    }.join(QStringLiteral("\r\n")));
+    }
+                                .join(QStringLiteral("\r\n")));
 }
 
 void About::URLLBL_Click()

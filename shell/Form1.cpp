@@ -91,7 +91,8 @@ void Form1::Form_Load()
         QStringLiteral("Kestrel Vane"),
         QStringLiteral("Nibwick"),
         QStringLiteral("Halcyon-7"),
-    }.join(QStringLiteral("\r\n")));
+    }
+                         .join(QStringLiteral("\r\n")));
 }
 
 void Form1::LoadTMR_Timer()

@@ -87,8 +87,8 @@ void Form2::createControls()
     tree->setHeaderHidden(true);
     tree->setAccessibleName(tr("Features"));
     // Wide enough for the longest node, whatever font stands in for Tahoma.
-    const int textWidth = QFontMetrics(windowFont()).horizontalAdvance(
-        QLatin1String("Program Version Information"));
+    const int textWidth =
+        QFontMetrics(windowFont()).horizontalAdvance(QLatin1String("Program Version Information"));
     tree->setMinimumWidth(qMax(171, textWidth + 2 * tree->indentation() + 8));
     tree->installEventFilter(this);
     connect(tree, &QTreeWidget::itemClicked, this, &Form2::tree_NodeClick);
@@ -144,12 +144,16 @@ void Form2::createMenus()
 {
     QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpenROM = addMenuItem(mnuFile, "mnuOpenROM", tr("&Open ROM File"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuCloseROM = addMenuItem(mnuFile, "mnuCloseROM", tr("&Close ROM"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuOpenROM = addMenuItem(mnuFile, "mnuOpenROM", tr("&Open ROM File"),
+                             QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuCloseROM =
+        addMenuItem(mnuFile, "mnuCloseROM", tr("&Close ROM"), QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    mnuSaveROM = addMenuItem(mnuFile, "mnuSaveROM", tr("&Save ROM File"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveROM = addMenuItem(mnuFile, "mnuSaveROM", tr("&Save ROM File"),
+                             QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *nuQuit = addMenuItem(mnuFile, "nuQuit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction *nuQuit =
+        addMenuItem(mnuFile, "nuQuit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnuOpenROM, &QAction::triggered, this, &Form2::LoadROM);
     connect(mnuCloseROM, &QAction::triggered, this, &Form2::CloseROM);
     connect(nuQuit, &QAction::triggered, this, &Form2::endProgram);
@@ -195,7 +199,8 @@ void Form2::createMenus()
 
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addMenuItem(mnuHelp, "mnuContents", tr("&Contents"), QKeySequence(Qt::Key_F1))->setEnabled(false);
+    addMenuItem(mnuHelp, "mnuContents", tr("&Contents"), QKeySequence(Qt::Key_F1))
+        ->setEnabled(false);
     addMenuItem(mnuHelp, "mnuSearch", tr("&Search"), QKeySequence(Qt::Key_F2))->setEnabled(false);
     addMenuItem(mnuHelp, "mnuTips", tr("&Tips"), QKeySequence(Qt::Key_F3))->setEnabled(false);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
@@ -275,8 +280,8 @@ bool Form2::LoadROMIName()
     std::string title;
     if (!RomHeader::readTitle(m_rom, title))
         return false;
-    setWindowTitle(Program::versionCaption() + QStringLiteral(" - ")
-                   + QString::fromLatin1(title.data(), qsizetype(title.size())));
+    setWindowTitle(Program::versionCaption() + QStringLiteral(" - ") +
+                   QString::fromLatin1(title.data(), qsizetype(title.size())));
     return true;
 }
 

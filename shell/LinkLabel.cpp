@@ -25,8 +25,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-        || event->key() == Qt::Key_Space) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space) {
         emit clicked();
         return;
     }

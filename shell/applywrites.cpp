@@ -91,7 +91,8 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         if (!rom.write(write.offset, write.bytes.data(), write.bytes.size()))
             return refused(ApplyResult::WriteFailed,
                            "Writing to the ROM file failed; the record may be only partly "
-                           "written.\n\n" + rom.errorString());
+                           "written.\n\n" +
+                               rom.errorString());
     }
     if (!rom.sync())
         return refused(ApplyResult::WriteFailed,

@@ -40,7 +40,13 @@ private:
 
 struct ApplyResult
 {
-    enum Status { Written, OutsideFile, ChangedOnDisk, WriteFailed };
+    enum Status
+    {
+        Written,
+        OutsideFile,
+        ChangedOnDisk,
+        WriteFailed
+    };
     Status status = Written;
     std::string message; // for the user; empty when written
 

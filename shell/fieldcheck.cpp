@@ -7,8 +7,8 @@ std::int64_t FieldCheck::take(std::string_view label, std::string_view text, std
 {
     if (const auto value = NumberText::toValue(text, min, max))
         return *value;
-    m_problems.push_back(std::string(label) + " a number from " + NumberText::fromValue(min)
-                         + " to " + NumberText::fromValue(max));
+    m_problems.push_back(std::string(label) + " a number from " + NumberText::fromValue(min) +
+                         " to " + NumberText::fromValue(max));
     return 0;
 }
 

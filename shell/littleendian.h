@@ -18,8 +18,8 @@ inline std::int16_t toI16(const std::uint8_t *bytes)
 
 inline std::int32_t toI32(const std::uint8_t *bytes)
 {
-    const std::uint32_t value = std::uint32_t(bytes[0]) | (std::uint32_t(bytes[1]) << 8)
-                                | (std::uint32_t(bytes[2]) << 16) | (std::uint32_t(bytes[3]) << 24);
+    const std::uint32_t value = std::uint32_t(bytes[0]) | (std::uint32_t(bytes[1]) << 8) |
+                                (std::uint32_t(bytes[2]) << 16) | (std::uint32_t(bytes[3]) << 24);
     return std::int32_t(value);
 }
 

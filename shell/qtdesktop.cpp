@@ -10,8 +10,8 @@ std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const QStringL
                                                  const QString &previousName)
 {
     QString selected = selectedFilter;
-    const QString name = QFileDialog::getOpenFileName(parent, QString(), previousName,
-                                                      filters.join(QStringLiteral(";;")), &selected);
+    const QString name = QFileDialog::getOpenFileName(
+        parent, QString(), previousName, filters.join(QStringLiteral(";;")), &selected);
     if (name.isEmpty())
         return std::nullopt;
     return name;

@@ -24,14 +24,13 @@ std::string systemMessage()
 {
     const DWORD code = GetLastError();
     wchar_t *buffer = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                            | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0,
-                                        nullptr);
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
     std::string text;
     if (length > 0) {
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, buffer, int(length), nullptr, 0,
-                                              nullptr, nullptr);
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, buffer, int(length), nullptr, 0, nullptr, nullptr);
         text.resize(std::size_t(bytes));
         WideCharToMultiByte(CP_UTF8, 0, buffer, int(length), text.data(), bytes, nullptr, nullptr);
         LocalFree(buffer);
@@ -74,9 +73,9 @@ bool RomFile::open(const std::filesystem::path &path)
 {
     close();
     m_error.clear();
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return fail("Cannot open the file");
     m_handle = handle;
@@ -110,9 +109,9 @@ bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
     std::memset(data, 0, size);
     OVERLAPPED overlapped = at(offset);
     DWORD done = 0;
-    if (!m_handle
-        || (!ReadFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped)
-            && GetLastError() != ERROR_HANDLE_EOF))
+    if (!m_handle ||
+        (!ReadFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped) &&
+         GetLastError() != ERROR_HANDLE_EOF))
         return fail("Cannot read from the file");
     return true;
 }
@@ -121,8 +120,8 @@ bool RomFile::writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_
 {
     OVERLAPPED overlapped = at(offset);
     DWORD done = 0;
-    if (!WriteFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped)
-        || done != size)
+    if (!WriteFile(static_cast<HANDLE>(m_handle), data, DWORD(size), &done, &overlapped) ||
+        done != size)
         return fail("Cannot write to the file");
     return true;
 }
@@ -173,7 +172,9 @@ bool RomFile::isOpen() const
 
 std::optional<std::uint64_t> RomFile::size()
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (m_fd < 0 || fstat(m_fd, &info) != 0) {
         fail("Cannot read the file size");
         return std::nullopt;
@@ -225,7 +226,9 @@ bool RomFile::sync()
 std::optional<std::uint64_t> RomFile::fileSize(const std::filesystem::path &path,
                                                std::string *error)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(path.c_str(), &info) != 0) {
         if (error)
             *error = systemMessage();

@@ -23,8 +23,8 @@ int main(int argc, char **argv)
     std::filesystem::create_directories(folder);
     const auto usa = folder / "Velmora (USA).gba";
     const auto japan = folder / "Velmora (Japan).gba";
-    if (!save(usa, SampleImage::make(SampleImage::Region::Usa))
-        || !save(japan, SampleImage::make(SampleImage::Region::Japan))) {
+    if (!save(usa, SampleImage::make(SampleImage::Region::Usa)) ||
+        !save(japan, SampleImage::make(SampleImage::Region::Japan))) {
         std::fprintf(stderr, "makesample: cannot write into %s\n", folder.string().c_str());
         return 1;
     }

@@ -31,7 +31,7 @@ void put32(Image &image, std::size_t offset, std::int64_t value)
 void writeHeader(Image &image, SampleImage::Region region)
 {
     std::memset(&image[0x04], 0, 0xC0 - 0x04); // logo and header fields, NUL-padded
-    put32(image, 0x00, 0xEA00002E); // branch over the header, as every cartridge starts
+    put32(image, 0x00, 0xEA00002E);            // branch over the header, as every cartridge starts
     std::memcpy(&image[0xA0], "VELMORA", 7);
     std::memcpy(&image[0xAC], region == SampleImage::Region::Usa ? "AVLE" : "AVLJ", 4);
     std::memcpy(&image[0xB0], "01", 2);

@@ -7,7 +7,11 @@
 // header and the three tables filled with plausible values at their offsets.
 namespace SampleImage {
 
-enum class Region { Usa, Japan };
+enum class Region
+{
+    Usa,
+    Japan
+};
 
 std::vector<std::uint8_t> make(Region region);
 
