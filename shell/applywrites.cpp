@@ -75,6 +75,10 @@ bool RecordSnapshot::byteAt(std::uint64_t offset, std::uint8_t &byte) const
 
 ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites &writes)
 {
+    if (!snapshot.isTaken())
+        return refused(ApplyResult::NotLoaded,
+                       "This record could not be read from the ROM file, so nothing was "
+                       "written. Select the record again to reload it.");
     const auto size = rom.size();
     if (!size)
         return refused(ApplyResult::WriteFailed,

@@ -43,6 +43,7 @@ struct ApplyResult
     enum Status
     {
         Written,
+        NotLoaded,
         OutsideFile,
         ChangedOnDisk,
         WriteFailed

@@ -163,6 +163,11 @@ TEST_F(ApplyFixture, RefusesWhenAWrittenByteChangedOnDisk)
     EXPECT_EQ(result.status, ApplyResult::ChangedOnDisk);
     EXPECT_EQ(file.bytes(), before);
 
+    // Nothing is written over a record that was never read.
+    RecordSnapshot unread;
+    EXPECT_EQ(applyWrites(rom, unread, {write8(16, 1)}).status, ApplyResult::NotLoaded);
+    EXPECT_EQ(file.bytes(), before);
+
     // A byte that Apply does not write may change freely.
     RecordSnapshot fresh;
     ASSERT_TRUE(fresh.take(rom, 16, 16));
