@@ -68,11 +68,11 @@ Form2::Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent)
     : QMainWindow(parent), m_desktop(desktop), m_editors(std::move(editors))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Program::title());
     setFont(windowFont());
     createControls();
     createMenus();
     CloseROM(); // starts in "no ROM open"
+    setWindowTitle(Program::title()); // until Form_Load
     resize(499, 348 + menuBar()->sizeHint().height());
 }
 
