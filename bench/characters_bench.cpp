@@ -1,47 +1,18 @@
 #include "bench/editorbench.h"
 
+#include "bench/benchsupport.h"
+
 #include "characters/Form3.h"
-#include "shell/desktop.h"
 #include "shell/romfile.h"
-#include "tools/sampleimage.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <fstream>
 
 namespace {
 
-// Counts messages instead of showing them: a bench run must never block.
-class QuietDesktop final : public Desktop
-{
-public:
-    int messages = 0;
-
-    std::optional<QString> chooseOpenFile(QWidget *, const QStringList &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    void showMessage(QWidget *, const QString &, const QString &, QMessageBox::Icon) override
-    {
-        ++messages;
-    }
-    void openUrl(const QUrl &) override {}
-    void endProgram() override {}
-};
-
-std::filesystem::path writeSample(const std::filesystem::path &folder)
-{
-    const auto image = SampleImage::make(SampleImage::Region::Usa);
-    const auto path = folder / "characters.gba";
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char *>(image.data()), std::streamsize(image.size()));
-    return path;
-}
-
 // The median of "Apply" on every character in turn, each selected first.
-double applyMs(RomFile &rom, QuietDesktop &desktop, int runs)
+double applyMs(RomFile &rom, Bench::QuietDesktop &desktop, int runs)
 {
     Form3 window(rom, desktop);
     window.show();
@@ -60,10 +31,11 @@ double applyMs(RomFile &rom, QuietDesktop &desktop, int runs)
 void benchForm3(const Bench::Folders &folders)
 {
     std::printf("Form3, character stats editor:\n");
-    QuietDesktop desktop;
+    Bench::QuietDesktop desktop;
     RomFile disk;
     RomFile memory;
-    if (!disk.open(writeSample(folders.disk)) || !memory.open(writeSample(folders.memory))) {
+    if (!disk.open(Bench::writeSample(folders.disk, "characters.gba")) ||
+        !memory.open(Bench::writeSample(folders.memory, "characters.gba"))) {
         std::printf("  cannot open the sample image\n");
         return;
     }

@@ -1,51 +1,22 @@
 #include "bench/editorbench.h"
 
+#include "bench/benchsupport.h"
+
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
-#include "shell/desktop.h"
 #include "shell/romfile.h"
-#include "tools/sampleimage.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <fstream>
 
 namespace {
 
-// Counts what would have been shown; a message means the run measured a refusal.
-class CountingDesktop final : public Desktop
-{
-public:
-    int messages = 0;
-
-    std::optional<QString> chooseOpenFile(QWidget *, const QStringList &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    void showMessage(QWidget *, const QString &, const QString &, QMessageBox::Icon) override
-    {
-        ++messages;
-    }
-    void openUrl(const QUrl &) override {}
-    void endProgram() override {}
-};
-
-std::filesystem::path writeSample(const std::filesystem::path &folder)
-{
-    const auto image = SampleImage::make(SampleImage::Region::Usa);
-    const auto path = folder / "drops.gba";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(image.data()), std::streamsize(image.size()));
-    return path;
-}
-
 // The median of pressing "Apply" on one record after another of an image in folder.
-double applyMs(const std::filesystem::path &folder, int runs, CountingDesktop &desktop)
+double applyMs(const std::filesystem::path &folder, int runs, Bench::QuietDesktop &desktop)
 {
     RomFile rom;
-    if (!rom.open(writeSample(folder)))
+    if (!rom.open(Bench::writeSample(folder, "drops.gba")))
         return -1;
     Form5 window(rom, desktop);
     window.show();
@@ -66,9 +37,9 @@ double applyMs(const std::filesystem::path &folder, int runs, CountingDesktop &d
 void benchForm5(const Bench::Folders &folders)
 {
     std::printf("Form5 (Monster Item Editor)\n");
-    CountingDesktop desktop;
+    Bench::QuietDesktop desktop;
     RomFile rom;
-    if (!rom.open(writeSample(folders.memory))) {
+    if (!rom.open(Bench::writeSample(folders.memory, "drops.gba"))) {
         std::printf("  cannot open the sample image: %s\n", rom.errorString().c_str());
         return;
     }

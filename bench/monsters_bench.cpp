@@ -1,49 +1,22 @@
 #include "bench/editorbench.h"
 
+#include "bench/benchsupport.h"
+
 #include "monsters/Form4.h"
-#include "shell/desktop.h"
 #include "shell/romfile.h"
-#include "tools/sampleimage.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <fstream>
 
 namespace {
-
-// Answers nothing: the bench never expects a message.
-class SilentDesktop final : public Desktop
-{
-public:
-    std::optional<QString> chooseOpenFile(QWidget *, const QStringList &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    void showMessage(QWidget *, const QString &, const QString &text, QMessageBox::Icon) override
-    {
-        std::printf("  unexpected message: %s\n", qPrintable(text));
-    }
-    void openUrl(const QUrl &) override {}
-    void endProgram() override {}
-};
-
-std::filesystem::path writeSample(const std::filesystem::path &folder)
-{
-    const auto image = SampleImage::make(SampleImage::Region::Usa);
-    const auto path = folder / "monsters.gba";
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char *>(image.data()), std::streamsize(image.size()));
-    return path;
-}
 
 // Apply of an unedited monster, which writes its seven fields back unchanged.
 double applyMs(const std::filesystem::path &folder, int runs)
 {
     RomFile rom;
-    rom.open(writeSample(folder));
-    SilentDesktop desktop;
+    rom.open(Bench::writeSample(folder, "monsters.gba"));
+    Bench::QuietDesktop desktop;
     Form4 window(rom, desktop);
     window.show();
     window.findChild<QListWidget *>("MonsterLST")->setCurrentRow(17);
@@ -57,8 +30,8 @@ void benchForm4(const Bench::Folders &folders)
 {
     std::printf("Form4 (monster stats editor)\n");
     RomFile rom;
-    rom.open(writeSample(folders.disk));
-    SilentDesktop desktop;
+    rom.open(Bench::writeSample(folders.disk, "monsters.gba"));
+    Bench::QuietDesktop desktop;
 
     const double open = Bench::medianMs(30, [&] {
         Form4 window(rom, desktop);

@@ -113,16 +113,10 @@ void Form3::createControls()
 
     UNKTXT = textBox(Frame1, "UNKTXT", QStringLiteral("Unknown:"), 3);
 
-    ApplyCMD = new QPushButton(QStringLiteral("Apply"), this);
-    ApplyCMD->setObjectName(QStringLiteral("ApplyCMD"));
-    CancelCMD = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelCMD->setObjectName(QStringLiteral("CancelCMD"));
-    for (QPushButton *button : {ApplyCMD, CancelCMD}) {
-        button->setAccessibleName(button->text());
-        // Enter in a text box must neither apply nor cancel by surprise; see keyPressEvent.
-        button->setAutoDefault(false);
+    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
+    for (QPushButton *button : {ApplyCMD, CancelCMD})
         button->setMinimumWidth(buttonWidth);
-    }
 }
 
 void Form3::arrangeControls()

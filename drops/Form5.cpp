@@ -98,12 +98,8 @@ void Form5::createControls()
         ItemCBO[slot] = box;
     }
 
-    ApplyCMD = new QPushButton(QStringLiteral("Apply"), this);
-    ApplyCMD->setObjectName(QStringLiteral("ApplyCMD"));
-    ApplyCMD->setAccessibleName(ApplyCMD->text());
-    CancelCMD = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelCMD->setObjectName(QStringLiteral("CancelCMD"));
-    CancelCMD->setAccessibleName(CancelCMD->text());
+    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
 }
 
 void Form5::arrangeControls()

@@ -108,16 +108,10 @@ void Form4::createControls()
     keepPlace.setRetainSizeWhenHidden(true); // the buttons keep their place once it is hidden
     pbar->setSizePolicy(keepPlace);
 
-    ApplyCMD = new QPushButton(QStringLiteral("Apply"), this);
-    ApplyCMD->setObjectName(QStringLiteral("ApplyCMD"));
-    CancelCMD = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelCMD->setObjectName(QStringLiteral("CancelCMD"));
-    for (QPushButton *button : {ApplyCMD, CancelCMD}) {
-        button->setAccessibleName(button->text());
-        // Enter in a box must not write the file; only the button itself does.
-        button->setAutoDefault(false);
+    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
+    for (QPushButton *button : {ApplyCMD, CancelCMD})
         button->setMinimumWidth(px(1485));
-    }
     ApplyCMD->setEnabled(false); // until a monster is selected
 }
 
