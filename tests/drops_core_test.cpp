@@ -48,8 +48,14 @@ TEST(DropRecord, ApplyWritesEveryFieldByteButByte3AtTheRecordsPlace)
 
 TEST(DropRecord, ReadsSignedFieldsAndWritesThemBackAsStored)
 {
-    struct Case { Bytes stored; std::int16_t int01, item1; std::optional<int> position; };
-    const Case cases[] = { // stored: INT01, class, byte 3, Item01
+    struct Case
+    {
+        Bytes stored;
+        std::int16_t int01, item1;
+        std::optional<int> position;
+    };
+    const Case cases[] = {
+        // stored: INT01, class, byte 3, Item01
         {{0x00, 0x80, 1, 0xAB, 0x01, 0x00}, -32768, 1, 1},
         {{0xFF, 0xFF, 3, 0xAB, 0xFF, 0xFF}, -1, -1, -1},
         {{0x34, 0x12, 2, 0xAB, 0x00, 0x01}, 0x1234, 0x100, 0x100},
@@ -58,12 +64,14 @@ TEST(DropRecord, ReadsSignedFieldsAndWritesThemBackAsStored)
     for (const Case &c : cases) {
         Bytes image = TestImage::pattern();
         TestImage::put(image, DropTable::recordOffset(7), c.stored);
-        EXPECT_EQ(applied(image, 7, [&](DropRecord &r) {
-            EXPECT_EQ(r.int01, c.int01);
-            EXPECT_EQ(r.byte03, c.stored[2]);
-            EXPECT_EQ(r.items[0], c.item1);
-            EXPECT_EQ(ItemCatalogue::positionForId(r.items[0]), c.position);
-        }), image);
+        EXPECT_EQ(applied(image, 7,
+                          [&](DropRecord &r) {
+                              EXPECT_EQ(r.int01, c.int01);
+                              EXPECT_EQ(r.byte03, c.stored[2]);
+                              EXPECT_EQ(r.items[0], c.item1);
+                              EXPECT_EQ(ItemCatalogue::positionForId(r.items[0]), c.position);
+                          }),
+                  image);
     }
 }
 

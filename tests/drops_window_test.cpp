@@ -61,7 +61,9 @@ private slots:
     void showsEachRecordAndWritesOnlyOnApplyFromMouseOrKeyboard()
     {
         Editor e(image({{0, {0x39, 0x30, 2, 0x77, 0x01, 0, 0x00, 0x01, 0, 0, 0xFF, 0xFF}},
-                        {1, {0, 0, 0}}, {2, {0, 0, 1}}, {4, {0, 0, 3}}}));
+                        {1, {0, 0, 0}},
+                        {2, {0, 0, 1}},
+                        {4, {0, 0, 3}}}));
         const auto *list = static_cast<QListWidget *>(e.get("ItemLST"));
         QCOMPARE(list->item(list->count() - 1)->text(), "Index #: 282");
         QCOMPARE(list->currentRow(), 0);
@@ -75,7 +77,9 @@ private slots:
         for (const QString &name :
              tabs + QStringList{options[0], options[1], options[3], "Byte03TXT"})
             QVERIFY2(!QAccessible::queryAccessibleInterface(e.get(qPrintable(name)))
-                          ->text(QAccessible::Name).isEmpty(), qPrintable(name));
+                          ->text(QAccessible::Name)
+                          .isEmpty(),
+                     qPrintable(name));
 
         Bytes expected = e.file.bytes(); // then edits, all dropped by selecting another record
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);

@@ -126,9 +126,8 @@ TEST_F(ApplyFixture, WritesInOrderAndTouchesNothingElse)
 {
     Bytes expected = file.bytes();
     // The later write wins where two overlap, as with a shared amount byte.
-    const ApplyResult result = applyWrites(rom, snapshot,
-                                           {write16(20, 0x0105), write8(21, 0x07),
-                                            write32(24, 0x80000001u)});
+    const ApplyResult result = applyWrites(
+        rom, snapshot, {write16(20, 0x0105), write8(21, 0x07), write32(24, 0x80000001u)});
     ASSERT_TRUE(result.ok()) << result.message;
     TestImage::put(expected, 20, {0x05, 0x07});
     TestImage::put(expected, 24, {0x01, 0x00, 0x00, 0x80});

@@ -49,8 +49,7 @@ class ShellWindowTest : public QObject
         return {standIn("characters"), standIn("monsterStats"), standIn("monsterItems")};
     }
 
-    template<class T>
-    static T *child(QObject &parent, const char *name)
+    template <class T> static T *child(QObject &parent, const char *name)
     {
         auto *found = parent.findChild<T *>(QLatin1String(name));
         if (!found)
@@ -111,8 +110,7 @@ private slots:
         verifyNoRomOpen(form);
         QCOMPARE(desktop.fileRequests.size(), 1);
         const auto request = desktop.fileRequests.first();
-        QCOMPARE(request.filters,
-                 QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
+        QCOMPARE(request.filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
         QCOMPARE(request.selectedFilter, QStringLiteral("GBA ROM Files (*.gba)"));
         QCOMPARE(request.previousName, QString());
     }
@@ -125,8 +123,8 @@ private slots:
 
         QCOMPARE(form.windowTitle(), caption + " - VELMORA");
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(),
-                 "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path())
-                     + "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
+                 "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path()) +
+                     "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
         QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
         QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
         QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
@@ -227,10 +225,12 @@ private slots:
             {"mnuCharStat", "Character Stat Editor", QKeySequence("Ctrl+F1"), true, true},
             {"mnuCharEq", "Character Equipment Editor", QKeySequence("Ctrl+F2"), false, false},
             {"mnuCharMag", "Character Magic Editor", QKeySequence("Ctrl+F3"), false, false},
-            {"mnuCharMisc", "Character Miscellaneous Editor", QKeySequence("Ctrl+F4"), false, false},
+            {"mnuCharMisc", "Character Miscellaneous Editor", QKeySequence("Ctrl+F4"), false,
+             false},
             {"mnuMonsterStat", "Monster Stat Editor", QKeySequence("Ctrl+F5"), false, false},
             {"mnuMonsterItem", "Monster Item Editor", QKeySequence("Ctrl+F6"), true, true},
-            {"mnuMonsterMisc", "Monster Miscellaneous Editor", QKeySequence("Ctrl+F7"), false, false},
+            {"mnuMonsterMisc", "Monster Miscellaneous Editor", QKeySequence("Ctrl+F7"), false,
+             false},
             {"mnuItem", "Item Editor", QKeySequence("Ctrl+F8"), false, false},
             {"mnuMagic", "Magic Editor", QKeySequence("Ctrl+F9"), false, false},
             {"mnuMiscEditors", "Miscellaneous Editors", QKeySequence("Ctrl+F11"), true, false},
@@ -286,9 +286,11 @@ private slots:
         QCOMPARE(all.size(), keys.size());
         for (int i = 0; i < keys.size(); ++i) {
             QCOMPARE(all[i]->data(0, Qt::UserRole).toString(), keys[i]);
-            const QStringList expected = editors[i].isEmpty() ? QStringList() : QStringList{editors[i]};
+            const QStringList expected =
+                editors[i].isEmpty() ? QStringList() : QStringList{editors[i]};
             opened.clear();
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(all[i]).center());
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(all[i]).center());
             QCOMPARE(opened, expected);
             opened.clear();
             tree->setCurrentItem(all[i]);

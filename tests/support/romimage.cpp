@@ -47,8 +47,8 @@ TempRom::TempRom(const std::vector<std::uint8_t> &bytes, const std::filesystem::
 {
     static std::atomic<unsigned> counter{0};
     std::random_device entropy;
-    m_folder = std::filesystem::temp_directory_path()
-               / ("velmora-test-" + std::to_string(entropy()) + "-" + std::to_string(++counter));
+    m_folder = std::filesystem::temp_directory_path() /
+               ("velmora-test-" + std::to_string(entropy()) + "-" + std::to_string(++counter));
     std::filesystem::create_directories(m_folder);
     m_path = m_folder / name;
     std::ofstream out(m_path, std::ios::binary);
