@@ -1,5 +1,6 @@
 #include "bench/startup.h"
 
+#include "app/editors.h"
 #include "bench/benchutil.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
@@ -92,7 +93,7 @@ int editor(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     TimingDesktop desktop;
-    Form2 mainWindow(desktop);
+    Form2 mainWindow(desktop, standardEditors());
     Form1 splash(desktop, [&] {
         desktop.handover = nowMs();
         mainWindow.start();

@@ -20,8 +20,7 @@ class Form2 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form2(Desktop &desktop, EditorOpeners editors = standardEditors(),
-                   QWidget *parent = nullptr);
+    Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent = nullptr);
 
     // Runs Form_Load, then shows the window unless the program ended meanwhile.
     void start();

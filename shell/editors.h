@@ -7,7 +7,8 @@ class QWidget;
 class RomFile;
 
 // How the main window opens each editor: modally over it, created afresh,
-// discarded on close. Tests put stand-ins here.
+// discarded on close. The entry point hands over the real editors; tests put
+// stand-ins here.
 using EditorOpener = std::function<void(QWidget *parent, RomFile &rom, Desktop &desktop)>;
 
 struct EditorOpeners
@@ -16,5 +17,3 @@ struct EditorOpeners
     EditorOpener monsterStats; // "Monster Stat Editor"
     EditorOpener monsterItems; // "Monster Item Editor"
 };
-
-EditorOpeners standardEditors();

@@ -1,3 +1,4 @@
+#include "app/editors.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "shell/program.h"
@@ -15,7 +16,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDesktop desktop;
-    Form2 mainWindow(desktop);
+    Form2 mainWindow(desktop, standardEditors());
     Form1 splash(desktop, [&mainWindow] { mainWindow.start(); });
     splash.show();
     return app.exec();

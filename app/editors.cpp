@@ -1,4 +1,4 @@
-#include "shell/editors.h"
+#include "app/editors.h"
 
 #include "characters/Form3.h"
 #include "drops/Form5.h"

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "shell/editors.h"
+
+// The three editor windows, as the main window opens them.
+EditorOpeners standardEditors();
