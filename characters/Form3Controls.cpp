@@ -3,6 +3,7 @@
 
 #include "catalogue/ItemBox.h"
 #include "shell/TypingLimit.h"
+#include "shell/boxwidth.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -51,13 +52,6 @@ QLabel *labelFor(QWidget *buddy, const char *text)
     auto *label = new QLabel(QString::fromLatin1(text), buddy->parentWidget());
     label->setBuddy(buddy);
     return label;
-}
-
-// Wide enough for `characters` digits in the window's font, never narrower than designed.
-int widthFor(const QLineEdit *box, int characters, int designed)
-{
-    const int text = box->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0')));
-    return std::max(designed, text + 10);
 }
 
 } // namespace
@@ -127,8 +121,8 @@ void Form3::arrangeControls()
         {NameTXT, "Name:"}, {LVTXT, "LV:"}, {EXPTXT, "EXP:"}, {HPTXT, "HP:"}, {MPTXT, "MP:"}};
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
         column.emplace_back(m_statBoxes[i], statLabels[i]);
-    // One width for the column: eight digits, the most the user can type for EXP.
-    const int width = widthFor(EXPTXT, 8, textBoxWidth);
+    // One width for the column: the widest EXP, never narrower than designed.
+    const int width = std::max(textBoxWidth, widthShowing(EXPTXT, WidestText::int32));
     for (std::size_t row = 0; row < column.size(); ++row) {
         fields->addWidget(labelFor(column[row].first, column[row].second), int(row), 0);
         fields->addWidget(column[row].first, int(row), 1);
@@ -144,8 +138,8 @@ void Form3::arrangeControls()
         equipment->addWidget(m_itemBoxes[i], row, 1);
         m_itemBoxes[i]->setMinimumWidth(itemBoxWidth);
         equipment->addWidget(m_amountBoxes[i], row, 3);
-        // A loaded amount can have three digits.
-        m_amountBoxes[i]->setFixedWidth(widthFor(m_amountBoxes[i], 3, amountBoxWidth));
+        m_amountBoxes[i]->setFixedWidth(
+            std::max(amountBoxWidth, widthShowing(m_amountBoxes[i], WidestText::byte)));
     }
     auto *line = new QFrame(Frame1);
     line->setFrameShape(QFrame::VLine);

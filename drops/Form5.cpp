@@ -3,6 +3,7 @@
 #include "catalogue/ItemBox.h"
 #include "drops/droprecord.h"
 #include "shell/TypingLimit.h"
+#include "shell/boxwidth.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
@@ -94,7 +95,9 @@ void Form5::createControls()
     for (int slot = 0; slot < 4; ++slot) {
         auto *box = new ItemBox(this);
         box->setObjectName(QStringLiteral("Item%1CBO").arg(slot + 1, 2, 10, QChar('0')));
+        // On Linux a combo box is announced by its current text, so say what it is for.
         box->setAccessibleName(QStringLiteral("Drop item %1").arg(slot + 1));
+        box->setAccessibleDescription(box->accessibleName());
         ItemCBO[slot] = box;
     }
 
@@ -107,8 +110,7 @@ void Form5::arrangeControls()
     ItemLST->setFixedWidth(
         ItemLST->fontMetrics().horizontalAdvance(QStringLiteral("Index #: 2820")) + 36);
     ItemLST->setMinimumHeight(ItemLST->fontMetrics().lineSpacing() * 18);
-    INT01TXT->setFixedWidth(INT01TXT->fontMetrics().horizontalAdvance(QStringLiteral("-327680")) +
-                            12);
+    INT01TXT->setFixedWidth(widthShowing(INT01TXT, WidestText::int16));
 
     auto *chanceColumn = new QVBoxLayout;
     chanceColumn->addWidget(INT01TXT);
@@ -156,7 +158,12 @@ void Form5::arrangeControls()
 void Form5::connectControls()
 {
     connect(ItemLST, &QListWidget::currentRowChanged, this, &Form5::ItemLST_Click);
-    connect(m_chanceGroup, &QButtonGroup::idClicked, this, &Form5::ItemOPT_Click);
+    // Whatever turns an option on (mouse, keyboard, a screen reader's action)
+    // sets the class that "Apply" writes.
+    connect(m_chanceGroup, &QButtonGroup::idToggled, this, [this](int chanceClass, bool on) {
+        if (on)
+            ItemOPT_Click(chanceClass);
+    });
     connect(ApplyCMD, &QPushButton::clicked, this, &Form5::ApplyCMD_Click);
     connect(CancelCMD, &QPushButton::clicked, this, &Form5::CancelCMD_Click);
 }

@@ -1,6 +1,7 @@
 #include "monsters/Form4.h"
 
 #include "shell/TypingLimit.h"
+#include "shell/boxwidth.h"
 #include "shell/desktop.h"
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
@@ -124,8 +125,7 @@ QLineEdit *Form4::addBox(QGridLayout *grid, int row, int column, const QString &
     if (typingLimit > 0)
         new TypingLimit(typingLimit, box);
     // Room for the longest value a field can hold, never narrower than designed.
-    const int valueWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648"));
-    box->setFixedWidth(std::max(px(1005), valueWidth + 12));
+    box->setFixedWidth(std::max(px(1005), widthShowing(box, WidestText::int32)));
     auto *caption = new QLabel(label, Frame1);
     caption->setBuddy(box);
     caption->setMinimumWidth(px(1125));

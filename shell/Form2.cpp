@@ -71,7 +71,7 @@ Form2::Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent)
     setFont(windowFont());
     createControls();
     createMenus();
-    CloseROM(); // starts in "no ROM open"
+    CloseROM();                       // starts in "no ROM open"
     setWindowTitle(Program::title()); // until Form_Load
     resize(499, 348 + menuBar()->sizeHint().height());
 }
@@ -101,7 +101,8 @@ void Form2::createControls()
     MainInfoLBL->setWordWrap(true);
     MainInfoLBL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MainInfoLBL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    MainInfoLBL->setAccessibleName(tr("ROM information"));
+    // No accessible name of its own: a screen reader reads the text itself.
+    MainInfoLBL->setAccessibleDescription(tr("ROM information"));
     ExpandCHK = new QCheckBox(tr("Expand all Items in Tree"), Frame2);
     ExpandCHK->setObjectName(QStringLiteral("ExpandCHK"));
     ExpandCHK->setToolTip(tr("Expands all of the items in the left TreeView box."));
@@ -250,8 +251,15 @@ void Form2::LoadROM()
     if (const auto chosen = m_desktop.chooseOpenFile(this, filters, filters.at(1), m_dlgFileName))
         m_dlgFileName = QDir::toNativeSeparators(*chosen);
     CloseROM();
-    if (m_dlgFileName.isEmpty() || !m_rom.open(toPath(m_dlgFileName)))
+    if (m_dlgFileName.isEmpty())
         return;
+    if (!m_rom.open(toPath(m_dlgFileName))) {
+        m_desktop.showMessage(this, Program::title(),
+                              tr("The ROM file could not be opened.\n\n%1\n\n%2")
+                                  .arg(m_dlgFileName, QString::fromStdString(m_rom.errorString())),
+                              QMessageBox::Warning);
+        return;
+    }
     mnuCloseROM->setEnabled(true);
     tree->setEnabled(true);
     mnuSaveROM->setEnabled(true);

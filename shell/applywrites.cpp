@@ -10,8 +10,11 @@ ApplyResult refused(ApplyResult::Status status, std::string message)
     return {status, std::move(message)};
 }
 
-bool liesInside(const RomWrites &writes, std::uint64_t fileSize)
+// The whole record, and every write, must lie inside the file.
+bool liesInside(const RecordSnapshot &record, const RomWrites &writes, std::uint64_t fileSize)
 {
+    if (record.offset() + record.size() > fileSize)
+        return false;
     for (const RomWrite &write : writes) {
         if (write.offset + write.bytes.size() > fileSize)
             return false;
@@ -65,6 +68,20 @@ bool RecordSnapshot::take(RomFile &rom, std::uint64_t offset, std::size_t size)
     return true;
 }
 
+void RecordSnapshot::refresh(RomFile &rom, const RomWrites &writes)
+{
+    for (const RomWrite &write : writes) {
+        std::vector<std::uint8_t> now(write.bytes.size());
+        if (!rom.read(write.offset, now.data(), now.size()))
+            continue; // the next Apply reads again and says what it finds
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            const std::uint64_t offset = write.offset + i;
+            if (offset >= m_offset && offset - m_offset < m_bytes.size())
+                m_bytes[offset - m_offset] = now[i];
+        }
+    }
+}
+
 bool RecordSnapshot::byteAt(std::uint64_t offset, std::uint8_t &byte) const
 {
     if (offset < m_offset || offset - m_offset >= m_bytes.size())
@@ -79,11 +96,15 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         return refused(ApplyResult::NotLoaded,
                        "This record could not be read from the ROM file, so nothing was "
                        "written. Select the record again to reload it.");
+    if (!rom.isStillAtItsName())
+        return refused(ApplyResult::Replaced,
+                       "The ROM file was replaced or removed on disk since it was opened, so "
+                       "nothing was written. Open it again (File > Open ROM File).");
     const auto size = rom.size();
     if (!size)
         return refused(ApplyResult::WriteFailed,
                        "Nothing was written to the ROM file.\n\n" + rom.errorString());
-    if (!liesInside(writes, *size))
+    if (!liesInside(snapshot, writes, *size))
         return refused(ApplyResult::OutsideFile,
                        "This record does not lie wholly inside the ROM file, so nothing was "
                        "written. The file is shorter than a Velmora image.");
@@ -92,15 +113,21 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
                        "This record was changed on disk by another program since it was "
                        "loaded, so nothing was written. Select the record again to reload it.");
     for (const RomWrite &write : writes) {
-        if (!rom.write(write.offset, write.bytes.data(), write.bytes.size()))
+        if (!rom.write(write.offset, write.bytes.data(), write.bytes.size())) {
+            // Part of the record may be written: that is this program's change,
+            // not another's, so "Apply" again may finish it.
+            snapshot.refresh(rom, writes);
             return refused(ApplyResult::WriteFailed,
                            "Writing to the ROM file failed; the record may be only partly "
-                           "written.\n\n" +
+                           "written. Press Apply again to finish it.\n\n" +
                                rom.errorString());
+        }
     }
-    if (!rom.sync())
+    if (!rom.sync()) {
+        snapshot.refresh(rom, writes);
         return refused(ApplyResult::WriteFailed,
                        "The changes could not be put on the disk.\n\n" + rom.errorString());
+    }
     // Remember what is on disk now, so a second Apply is not taken for an outside change.
     snapshot.take(rom, snapshot.offset(), snapshot.size());
     return {};

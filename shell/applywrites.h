@@ -32,6 +32,9 @@ public:
     std::size_t size() const { return m_bytes.size(); }
     // The remembered byte at a file offset inside the record.
     bool byteAt(std::uint64_t offset, std::uint8_t &byte) const;
+    // Remembers what is on disk now for the bytes the writes cover, after a
+    // failed Apply left some of them written.
+    void refresh(RomFile &rom, const RomWrites &writes);
 
 private:
     std::uint64_t m_offset = 0;
@@ -44,6 +47,7 @@ struct ApplyResult
     {
         Written,
         NotLoaded,
+        Replaced,
         OutsideFile,
         ChangedOnDisk,
         WriteFailed

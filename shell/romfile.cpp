@@ -73,13 +73,41 @@ bool RomFile::open(const std::filesystem::path &path)
 {
     close();
     m_error.clear();
-    HANDLE handle =
-        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // No lock: other programs may read, write, rename or delete the file meanwhile.
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return fail("Cannot open the file");
+        return fail("Cannot open the file for reading and writing");
     m_handle = handle;
+    m_path = path;
     return true;
+}
+
+bool RomFile::isStillAtItsName()
+{
+    BY_HANDLE_FILE_INFORMATION opened{};
+    FILE_STANDARD_INFO standard{};
+    if (!m_handle || !GetFileInformationByHandle(static_cast<HANDLE>(m_handle), &opened) ||
+        !GetFileInformationByHandleEx(static_cast<HANDLE>(m_handle), FileStandardInfo, &standard,
+                                      sizeof standard))
+        return fail("Cannot identify the open file");
+    // Deleted while open: the name goes when the last handle closes, and the file with it.
+    if (standard.DeletePending)
+        return false;
+    HANDLE named =
+        CreateFileW(m_path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (named == INVALID_HANDLE_VALUE)
+        return fail("Cannot find the file by its name");
+    BY_HANDLE_FILE_INFORMATION atName{};
+    const bool known = GetFileInformationByHandle(named, &atName);
+    CloseHandle(named);
+    if (!known)
+        return fail("Cannot identify the file by its name");
+    return opened.dwVolumeSerialNumber == atName.dwVolumeSerialNumber &&
+           opened.nFileIndexHigh == atName.nFileIndexHigh &&
+           opened.nFileIndexLow == atName.nFileIndexLow;
 }
 
 void RomFile::close()
@@ -153,9 +181,25 @@ bool RomFile::open(const std::filesystem::path &path)
     m_error.clear();
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return fail("Cannot open the file");
+        return fail("Cannot open the file for reading and writing");
     m_fd = fd;
+    m_path = path;
     return true;
+}
+
+bool RomFile::isStillAtItsName()
+{
+    struct stat opened
+    {
+    };
+    struct stat atName
+    {
+    };
+    if (m_fd < 0 || fstat(m_fd, &opened) != 0)
+        return fail("Cannot identify the open file");
+    if (::stat(m_path.c_str(), &atName) != 0)
+        return fail("Cannot find the file by its name");
+    return opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
 }
 
 void RomFile::close()

@@ -14,7 +14,7 @@ class RomFile
 {
 public:
     RomFile() = default;
-    ~RomFile();
+    virtual ~RomFile();
     RomFile(const RomFile &) = delete;
     RomFile &operator=(const RomFile &) = delete;
 
@@ -26,18 +26,23 @@ public:
     // Reads size bytes at offset; bytes past the end of the file read as zero.
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size);
     // Writes size bytes at offset; refuses a write that would make the file longer.
-    bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
+    virtual bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
     // Puts everything written so far on the disk.
-    bool sync();
+    virtual bool sync();
     std::optional<std::uint64_t> size();
+    // Whether the name it was opened by still names this very file: another
+    // program may have saved a new file over that name, or deleted it.
+    bool isStillAtItsName();
 
     const std::string &errorString() const { return m_error; }
 
     static std::optional<std::uint64_t> fileSize(const std::filesystem::path &path,
                                                  std::string *error = nullptr);
 
-private:
+protected:
     bool fail(std::string what);
+
+private:
     bool writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
 
 #ifdef _WIN32
@@ -45,6 +50,7 @@ private:
 #else
     int m_fd = -1;
 #endif
+    std::filesystem::path m_path;
     std::string m_error;
 };
 

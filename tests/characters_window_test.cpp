@@ -1,5 +1,6 @@
 #include "characters/Form3.h"
 #include "shell/romfile.h"
+#include "tests/support/boxes.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
@@ -73,7 +74,7 @@ private slots:
         e.select(14); // drops the edit
         QCOMPARE(e.text({"LVTXT", "ArmAMTTXT"}), "99 7");
         e.type({"LVTXT", "007", "HPTXT", "-2", "EXPTXT", "2.5", "RHAMTTXT", "12"});
-        e.get<QRadioButton>("LROPT")->click();
+        toggleAccessibly(e.get<QRadioButton>("LROPT"));
         e.apply();
         e.apply();
         QVERIFY(e.desktop.messages.isEmpty());
@@ -151,25 +152,30 @@ private slots:
 
     void disabledAmountsFollowThePickedItemAndTabSkipsThem()
     {
-        Editor e(changed({{0, 0, plain}, {0, 24, {0x05, 0x00}}}));
-        for (const char *amount : {"HeadAMTTXT", "BodyAMTTXT", "ArmAMTTXT"}) // cannot be typed into
-            QVERIFY(!e.get(amount)->isEnabled());
-        auto *head = e.get<QComboBox>("HeadCBO");
-        head->setCurrentIndex(261); // as a pick by the user does
-        emit head->activated(261);
-        QCOMPARE(e.text({"HeadAMTTXT"}), "1");
-        e.apply();
-        QCOMPARE(e.file.bytes(), changed({{0, 25, {1}}}, e.original));
+        Editor e(changed({{0, 0, plain}}));
+        Bytes expected = e.original;
+        for (const auto &[box, amount, at] : {std::tuple{"HeadCBO", "HeadAMTTXT", 24},
+                                              {"BodyCBO", "BodyAMTTXT", 26},
+                                              {"ArmCBO", "ArmAMTTXT", 28}}) {
+            QVERIFY(!e.get(amount)->isEnabled()); // cannot be typed into
+            e.get<QComboBox>(box)->setFocus();
+            QTest::keyClick(e.get<QComboBox>(box),
+                            Qt::Key_End); // picks 0x144, whose high byte is 1
+            QCOMPARE(e.text({amount}), "1");
+            e.apply();
+            TestImage::put(expected, CharacterTable::recordOffset(0) + at, {0x44, 0x01});
+            QCOMPARE(e.file.bytes(), expected);
+        }
         e.select(1);
         e.select(0);
-        QCOMPARE(head->currentIndex(), 261);
-        QCOMPARE(e.text({"HeadAMTTXT"}), "1");
+        QCOMPARE(e.get<QComboBox>("ArmCBO")->currentIndex(), 324);
+        QCOMPARE(e.text({"HeadAMTTXT", "BodyAMTTXT", "ArmAMTTXT"}), "1 1 1");
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
         e.get<QListWidget>("CharLST")->setFocus();
         QStringList visited;
         for (int step = 0; step < 22; ++step) {
-            QWidget *at = QApplication::focusWidget(); // "?" marks a control without a name
-            visited << at->objectName() + (at->accessibleName().isEmpty() ? "?" : "");
+            QWidget *at = QApplication::focusWidget();
+            visited << at->objectName();
             QTest::keyClick(at, Qt::Key_Tab);
         }
         // Name and the Head, Body and Arms amounts are disabled; the options are one stop.
@@ -177,6 +183,17 @@ private slots:
                  "CharLST LVTXT EXPTXT HPTXT MPTXT STRTXT AGITXT STAMTXT INTLTXT "
                  "SPIRTXT RHCBO RHAMTTXT LHCBO LHAMTTXT HeadCBO BodyCBO ArmCBO "
                  "RHOPT CancelCMD ApplyCMD UNKTXT CharLST");
+    }
+
+    void numberBoxesShowTheirWidestText()
+    {
+        Editor e(TestImage::pattern());
+        const std::pair<const char *, const char *> widest[] = {
+            {"LVTXT", "255"},    {"EXPTXT", "-2147483648"}, {"HPTXT", "-32768"},
+            {"MPTXT", "-32768"}, {"SPIRTXT", "255"},        {"UNKTXT", "255"},
+            {"RHAMTTXT", "255"}, {"ArmAMTTXT", "255"}};
+        for (const auto &[name, text] : widest)
+            QVERIFY2(showsWhole(e.get(name), text), name);
     }
 };
 

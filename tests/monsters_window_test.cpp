@@ -1,5 +1,6 @@
 #include "monsters/Form4.h"
 #include "shell/romfile.h"
+#include "tests/support/boxes.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
@@ -154,8 +155,16 @@ private slots:
                  "MAGPowerTXT=12 MAGDEFTXT=7 UNK01TXT=1 UNK02TXT=2 UNK03TXT=4 "
                  "UNK04TXT=5 UNK05TXT=6 UNK06TXT=8 UNK07TXT=-32768 UNK09TXT=10 "
                  "UNK10TXT=11 UNK11TXT=2147483647 ApplyCMD=Apply CancelCMD=Cancel MonsterLST=");
-        for (QLabel *label : e.window.findChildren<QLabel *>())
-            QCOMPARE(label->buddy()->accessibleName(), label->text());
+    }
+
+    void numberBoxesShowTheirWidestText()
+    {
+        Editor e(TestImage::pattern());
+        const std::pair<const char *, const char *> widest[] = {
+            {"HPTXT", "-2147483648"}, {"EXPTXT", "65535"},    {"VeskTXT", "65535"},
+            {"STRTXT", "255"},        {"UNK07TXT", "-32768"}, {"UNK11TXT", "-2147483648"}};
+        for (const auto &[name, text] : widest)
+            QVERIFY2(showsWhole(e.box(name), text), name);
     }
 };
 

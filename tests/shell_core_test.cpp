@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -139,8 +142,9 @@ TEST_F(ApplyFixture, WritesInOrderAndTouchesNothingElse)
 
 TEST_F(ApplyFixture, RefusesAndWritesNothingWhenItCannotWriteSafely)
 {
-    RecordSnapshot unread;
-    file.poke(18, {0xAA}); // another program changes a byte Apply would write
+    RecordSnapshot unread, tail;
+    ASSERT_TRUE(tail.take(rom, 56, 12)); // a record the file ends inside
+    file.poke(18, {0xAA});               // another program changes a byte Apply would write
     struct Case
     {
         RecordSnapshot *snapshot;
@@ -149,6 +153,7 @@ TEST_F(ApplyFixture, RefusesAndWritesNothingWhenItCannotWriteSafely)
     };
     const Case cases[] = {
         {&snapshot, {write8(16, 1), write16(63, 0xFFFF)}, ApplyResult::OutsideFile},
+        {&tail, {write8(56, 1)}, ApplyResult::OutsideFile},
         {&snapshot, {write8(16, 1), write16(18, 0x1234)}, ApplyResult::ChangedOnDisk},
         {&unread, {write8(16, 1)}, ApplyResult::NotLoaded},
     };
@@ -161,6 +166,83 @@ TEST_F(ApplyFixture, RefusesAndWritesNothingWhenItCannotWriteSafely)
     }
     // A byte that Apply does not write may change freely.
     EXPECT_TRUE(applyWrites(rom, snapshot, {write8(16, 1)}).ok());
+}
+
+// Another program saves a new file over the name, or deletes it: the open file
+// is no longer the one at the name, and writing into it would be lost.
+TEST(Apply, RefusesWhenTheNameNoLongerNamesTheOpenFile)
+{
+    using Change = std::function<void(const TempRom &)>;
+    const auto saved = [](const TempRom &file) { return file.folder() / "saved.gba"; };
+    const std::vector<Change> changes = {
+        [&](const TempRom &file) { // the old file moved aside, a new one put in its place
+            std::filesystem::rename(file.path(), saved(file));
+            std::filesystem::copy_file(saved(file), file.path());
+        },
+// Windows refuses to replace an open file, and keeps a deleted one's name until it is closed.
+#ifndef _WIN32
+        [](const TempRom &file) { std::filesystem::remove(file.path()); },
+        [&](const TempRom &file) { // a new file renamed over the name
+            std::filesystem::copy_file(file.path(), saved(file));
+            std::filesystem::rename(saved(file), file.path());
+        },
+#endif
+    };
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        SCOPED_TRACE("change " + std::to_string(i));
+        TempRom file(TestImage::pattern(64));
+        RomFile rom;
+        RecordSnapshot snapshot;
+        ASSERT_TRUE(rom.open(file.path()));
+        ASSERT_TRUE(snapshot.take(rom, 16, 16));
+        ASSERT_TRUE(applyWrites(rom, snapshot, {write8(16, 1)}).ok());
+        changes[i](file);
+        const Bytes atName = file.bytes();
+        const ApplyResult result = applyWrites(rom, snapshot, {write8(16, 2)});
+        EXPECT_EQ(result.status, ApplyResult::Replaced);
+        EXPECT_NE(result.message.find("replaced or removed"), std::string::npos);
+        EXPECT_EQ(file.bytes(), atName);
+    }
+}
+
+// A file whose nth write fails, or (n = 0) whose first sync fails.
+class FlakyRom : public RomFile
+{
+public:
+    explicit FlakyRom(int failing) : m_failing(failing), m_syncFails(failing == 0) {}
+    bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
+    {
+        return ++m_writes == m_failing ? fail("Cannot write") : RomFile::write(offset, data, size);
+    }
+    bool sync() override
+    {
+        return std::exchange(m_syncFails, false) ? fail("Cannot sync") : RomFile::sync();
+    }
+
+private:
+    int m_failing;
+    bool m_syncFails;
+    int m_writes = 0;
+};
+
+// After a write or sync that failed part-way, Apply again finishes the record:
+// this program's own half-written bytes are not taken for another program's.
+TEST(Apply, FinishesTheRecordAfterAFailedWriteOrSync)
+{
+    for (const int failing : {2, 3, 0}) {
+        TempRom file(TestImage::pattern(64));
+        FlakyRom rom(failing);
+        RecordSnapshot snapshot;
+        ASSERT_TRUE(rom.open(file.path()));
+        ASSERT_TRUE(snapshot.take(rom, 16, 16));
+        const RomWrites writes = {write8(16, 1), write16(18, 0x0302), write32(20, 0x07060504)};
+        EXPECT_EQ(applyWrites(rom, snapshot, writes).status, ApplyResult::WriteFailed);
+        const ApplyResult again = applyWrites(rom, snapshot, writes);
+        EXPECT_TRUE(again.ok()) << "failing " << failing << ": " << again.message;
+        Bytes expected = TestImage::pattern(64);
+        TestImage::put(expected, 16, {1, expected[17], 2, 3, 4, 5, 6, 7});
+        EXPECT_EQ(file.bytes(), expected) << "failing " << failing;
+    }
 }
 
 #ifndef _WIN32

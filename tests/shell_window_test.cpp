@@ -1,12 +1,15 @@
 #include "shell/About.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
+#include "tests/support/boxes.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -122,15 +125,18 @@ private slots:
         Form2 &form = *window;
 
         QCOMPARE(form.windowTitle(), caption + " - VELMORA");
-        QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(),
+        QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // what a screen reader reads
                  "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path()) +
                      "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
         QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
         QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
         QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
         QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
+        QCOMPARE(child<QGroupBox>(form, "Frame2")->title(), "Information:");
 
         auto *check = child<QCheckBox>(form, "ExpandCHK");
+        QCOMPARE(check->text(), "Expand all Items in Tree");
+        QCOMPARE(check->toolTip(), "Expands all of the items in the left TreeView box.");
         check->click();
         QVERIFY(!check->isChecked() && allExpanded(form, false));
         check->click();
@@ -147,12 +153,18 @@ private slots:
         verifyNoRomOpen(form);
         QCOMPARE(file.bytes(), image("VELMORA", 'E'));
 
-        // An open that fails leaves no ROM open.
+        // An open that fails says why and leaves no ROM open.
         child<QAction>(form, "mnuOpenROM")->trigger();
         QVERIFY(form.rom().isOpen());
-        desktop.fileAnswers.push_back(qPath(file.folder() / "no-such-folder" / "x.gba"));
+        const QString missing = qPath(file.folder() / "no-such-folder" / "x.gba");
+        desktop.fileAnswers.push_back(missing);
         child<QAction>(form, "mnuOpenROM")->trigger();
         verifyNoRomOpen(form);
+        QCOMPARE(desktop.messages.size(), 1);
+        const auto &[title, text, icon] = desktop.messages[0];
+        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Warning);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(missing)), qPrintable(text));
+        QVERIFY2(text.section("reading and writing: ", 1).size() > 2, qPrintable(text)); // reason
     }
 
     void shortAndNewFilesAreAccepted_data()
@@ -207,48 +219,31 @@ private slots:
         QCOMPARE(desktop.endCount, 2);
     }
 
-    void menuItemsHaveTheirCaptionsShortcutsAndStates()
+    void menusHoldTheirItemsInOrder()
     {
-        struct Item
-        {
-            const char *name;
-            const char *caption;
-            QKeySequence shortcut;
-            bool visible;
-            bool enabled; // with a ROM open
-        };
-        const Item items[] = {
-            {"mnuOpenROM", "&Open ROM File", QKeySequence("Ctrl+O"), true, true},
-            {"mnuCloseROM", "&Close ROM", QKeySequence("Ctrl+W"), true, true},
-            {"mnuSaveROM", "&Save ROM File", QKeySequence("Ctrl+S"), true, true},
-            {"nuQuit", "&Quit", QKeySequence("Ctrl+Q"), true, true},
-            {"mnuCharStat", "Character Stat Editor", QKeySequence("Ctrl+F1"), true, true},
-            {"mnuCharEq", "Character Equipment Editor", QKeySequence("Ctrl+F2"), false, false},
-            {"mnuCharMag", "Character Magic Editor", QKeySequence("Ctrl+F3"), false, false},
-            {"mnuCharMisc", "Character Miscellaneous Editor", QKeySequence("Ctrl+F4"), false,
-             false},
-            {"mnuMonsterStat", "Monster Stat Editor", QKeySequence("Ctrl+F5"), false, false},
-            {"mnuMonsterItem", "Monster Item Editor", QKeySequence("Ctrl+F6"), true, true},
-            {"mnuMonsterMisc", "Monster Miscellaneous Editor", QKeySequence("Ctrl+F7"), false,
-             false},
-            {"mnuItem", "Item Editor", QKeySequence("Ctrl+F8"), false, false},
-            {"mnuMagic", "Magic Editor", QKeySequence("Ctrl+F9"), false, false},
-            {"mnuMiscEditors", "Miscellaneous Editors", QKeySequence("Ctrl+F11"), true, false},
-            {"mnuContents", "&Contents", QKeySequence("F1"), true, false},
-            {"mnuSearch", "&Search", QKeySequence("F2"), true, false},
-            {"mnuTips", "&Tips", QKeySequence("F3"), true, false},
-            {"mnuAbout", "&About", QKeySequence("F12"), true, true},
-        };
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
-        Form2 &form = *window;
-        for (const Item &item : items) {
-            const QAction *action = child<QAction>(form, item.name);
-            QCOMPARE(action->text(), QLatin1String(item.caption));
-            QCOMPARE(action->shortcut(), item.shortcut);
-            QCOMPARE(action->isVisible(), item.visible);
-            QCOMPARE(action->isEnabled(), item.enabled);
+        QStringList menus; // "(item)" is hidden, "item*" shown but disabled, "-" a separator
+        for (const QAction *menu : window->menuBar()->actions()) {
+            QStringList items;
+            for (const QAction *a : menu->menu()->actions()) {
+                const QString item =
+                    a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString();
+                items << (!a->isVisible() ? '(' + item + ')' : a->isEnabled() ? item : item + '*');
+            }
+            menus << menu->text() + ": " + items.join(", ");
         }
+        QCOMPARE(
+            menus,
+            QStringList(
+                {"&File: &Open ROM File Ctrl+O, &Close ROM Ctrl+W, -, &Save ROM File Ctrl+S, -, "
+                 "&Quit Ctrl+Q",
+                 "&Features: Character Stat Editor Ctrl+F1, (Character Equipment Editor Ctrl+F2), "
+                 "(Character Magic Editor Ctrl+F3), (Character Miscellaneous Editor Ctrl+F4), -, "
+                 "(Monster Stat Editor Ctrl+F5), Monster Item Editor Ctrl+F6, "
+                 "(Monster Miscellaneous Editor Ctrl+F7), -, (Item Editor Ctrl+F8), "
+                 "(Magic Editor Ctrl+F9), Miscellaneous Editors Ctrl+F11*",
+                 "&Help: &Contents F1*, &Search F2*, &Tips F3*, -, &About F12"}));
     }
 
     void shortcutsReachOnlyShownItems()
@@ -261,9 +256,12 @@ private slots:
 
         QSignalSpy hidden(child<QAction>(form, "mnuMonsterStat"), &QAction::triggered);
         QTest::keyClick(&form, Qt::Key_F5, Qt::ControlModifier);
-        QTest::keyClick(&form, Qt::Key_F2, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier); // Save does nothing
         QCOMPARE(hidden.count(), 0);
         QCOMPARE(opened, QStringList());
+        QVERIFY(desktop.messages.isEmpty() && desktop.fileRequests.size() == 1);
+        QCOMPARE(file.bytes(), image("VELMORA", 'E'));
+        QVERIFY(form.rom().isOpen());
 
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
         QTest::keyClick(&form, Qt::Key_F6, Qt::ControlModifier);
@@ -273,6 +271,16 @@ private slots:
         child<QAction>(form, "mnuCloseROM")->trigger();
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
         QCOMPARE(opened.size(), 2);
+
+        QString modal; // F12 opens About over the main window
+        QTimer::singleShot(0, [&modal] {
+            if (QWidget *shown = QApplication::activeModalWidget()) {
+                modal = shown->objectName();
+                shown->close();
+            }
+        });
+        QTest::keyClick(&form, Qt::Key_F12);
+        QCOMPARE(modal, QStringLiteral("About"));
     }
 
     void treeNodesOpenTheirEditorsByClickOrEnter()
@@ -282,6 +290,16 @@ private slots:
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
         auto *tree = child<QTreeWidget>(*window, "tree");
+        QStringList outline; // each top node, its children in brackets
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *top = tree->topLevelItem(i);
+            QStringList children;
+            for (int c = 0; c < top->childCount(); ++c)
+                children << top->child(c)->data(0, Qt::UserRole).toString();
+            outline << top->data(0, Qt::UserRole).toString() +
+                           (children.isEmpty() ? "" : '[' + children.join(' ') + ']');
+        }
+        QCOMPARE(outline.join(' '), "pvi1 i1 c1[Char-1] m1[Mon-1 Mon-2] g1");
         const auto all = nodes(tree);
         QCOMPARE(all.size(), keys.size());
         for (int i = 0; i < keys.size(); ++i) {
@@ -317,22 +335,6 @@ private slots:
                                 "website for more specific information about this program."));
         QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
         QCOMPARE(desktop.urls, QList<QUrl>{QUrl("http://velmora-editor.example.org/")});
-    }
-
-    void aboutOpensModallyFromTheHelpMenu()
-    {
-        Form2 form(desktop, standIns());
-        form.start();
-        QString seen;
-        QTimer::singleShot(0, [&seen] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal) {
-                seen = modal->objectName();
-                modal->close();
-            }
-        });
-        child<QAction>(form, "mnuAbout")->trigger();
-        QCOMPARE(seen, QStringLiteral("About"));
     }
 
     void splashRunsOnceAndHandsOver()
