@@ -36,8 +36,7 @@ installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate: $desktop"
-appstreamcli validate --no-net "$metainfo" >/dev/null || {
-    appstreamcli validate --no-net "$metainfo"; fail "appstreamcli validate: $metainfo"; }
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || { echo "$report"; fail "appstreamcli validate: $metainfo"; }
 # The entry starts the installed command and shows the installed icon.
 grep -qx "Exec=velmora-editor" "$desktop" || fail "Exec= is not the installed command"
 grep -qx "Icon=$id" "$desktop" || fail "Icon= is not $id"
