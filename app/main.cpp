@@ -3,6 +3,7 @@
 #include "shell/Form2.h"
 #include "shell/program.h"
 #include "shell/qtdesktop.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(Program::title());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.png")));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(Version::appId));
     // The splash closes before the main window shows; only the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

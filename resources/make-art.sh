@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the program's own pictures with ImageMagick: the splash and About
-# logos, the hand cursor of the web link, and the window icon. Run it from
-# this folder after changing a picture; the results are committed.
+# logos, the hand cursor of the web link, the window icon and the menu icons
+# of the installed program. Run it from this folder after changing a picture;
+# the results are committed.
 set -eu
 FONT=DejaVu-Sans-Bold
 
@@ -18,6 +19,15 @@ crystal() { # size
 
 crystal 256 icon.png
 convert icon.png -define icon:auto-resize=256,48,32,16 velmora.ico
+
+# The menu icons at the desktop's usual sizes, each drawn at its size (sharper
+# than a scaled-down 256); 8-bit and without time stamps, so redrawing them
+# changes nothing.
+mkdir -p hicolor
+for n in 16 32 48 64 128 256; do
+    crystal $n /tmp/velmora-crystal.png
+    convert /tmp/velmora-crystal.png -strip -define png:exclude-chunks=date,time PNG32:hicolor/${n}x${n}.png
+done
 
 # Splash logo, 128 x 139.
 crystal 96 /tmp/velmora-crystal.png

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing (and only those).
 #   install-deps.sh editor   what building and running the editor needs
-#   install-deps.sh tests    that, plus GoogleTest, Xvfb-free test tools and the Windows check
+#   install-deps.sh package  that, plus the tools that build and check the Debian package
+#   install-deps.sh tests    all that, plus GoogleTest, Xvfb-free test tools and the Windows check
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-if [ "${1:-editor}" = tests ]; then
-    packages+=(googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64)
-fi
+case "${1:-editor}" in
+package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
+tests) packages+=(dpkg-dev desktop-file-utils appstream
+    googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

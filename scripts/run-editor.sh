@@ -9,4 +9,4 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=O
 cmake --build build --target VelmoraEditor makesample
 ./build/tools/makesample sample >/dev/null
 cd sample
-exec ../build/VelmoraEditor
+exec ../build/app/velmora-editor

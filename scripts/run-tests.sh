@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs every test headless, then cross-compiles
-# the core and its tests for Windows and runs them under Wine.
+# UndefinedBehaviorSanitizer, runs every test headless, checks the install
+# and the Debian package, then cross-compiles the core and its tests for
+# Windows and runs them under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,4 +11,5 @@ cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=O
 cmake --build build-tests
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-tests --output-on-failure
 
+bash scripts/package-check.sh
 bash scripts/windows-check.sh

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The Linux install and the Debian package: builds the program in Release (no
+# sanitizers, whose runtime would land in Depends), installs it into a temporary
+# prefix and checks the installed files, builds the .deb with CPack, checks its
+# control data and file list, and starts the unpacked program offscreen.
+# Never installs the package on this machine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+id=org.example.velmora_editor
+sizes=(16 32 48 64 128 256)
+version=$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+arch=$(dpkg --print-architecture)
+build=build-package
+
+fail() { echo "package-check: FAIL: $*" >&2; exit 1; }
+
+bash scripts/install-deps.sh package
+work=$(mktemp -d)
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
+cmake --build $build --target VelmoraEditor
+
+# Install: exactly these files, no more.
+prefix=$work/prefix
+cmake --install $build --prefix "$prefix" >/dev/null
+expected=(bin/velmora-editor share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+    share/doc/velmora-editor/copyright)
+for n in "${sizes[@]}"; do expected+=(share/icons/hicolor/${n}x${n}/apps/$id.png); done
+installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
+[ "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)" ] \
+    || fail "installed files differ from the expected ones:"$'\n'"$installed"
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate: $desktop"
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || { echo "$report"; fail "appstreamcli validate: $metainfo"; }
+# The entry starts the installed command and shows the installed icon.
+grep -qx "Exec=velmora-editor" "$desktop" || fail "Exec= is not the installed command"
+grep -qx "Icon=$id" "$desktop" || fail "Icon= is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    || fail "the metainfo does not launch $id.desktop"
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+[ "$release" = "$version" ] || fail "metainfo release '$release' is not the project version $version"
+
+# PNG signature, then width and height (big-endian) in the IHDR chunk.
+for n in "${sizes[@]}"; do
+    icon=$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png
+    header=$(od -An -tx1 -N24 "$icon" | tr -d ' \n')
+    [ "${header:0:16}" = 89504e470d0a1a0a ] || fail "not a PNG: $icon"
+    [ $((16#${header:32:8}))x$((16#${header:40:8})) = ${n}x${n} ] \
+        || fail "$icon is $((16#${header:32:8}))x$((16#${header:40:8})), not ${n}x${n}"
+done
+
+# The package.
+rm -f $build/*.deb
+(cd $build && cpack -G DEB >/dev/null)
+deb=$build/velmora-editor_${version}_$arch.deb
+[ -f "$deb" ] || fail "cpack made no $deb"
+[ "$(dpkg-deb -f "$deb" Package)" = velmora-editor ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || fail "package architecture"
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ "$depends" =~ (^|[ ,])libqt6widgets6([ ,]|$) ]] || fail "Depends lacks libqt6widgets6: $depends"
+[[ "$depends" != *libasan* && "$depends" != *libubsan* ]] || fail "Depends names a sanitizer: $depends"
+[ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] \
+    || fail "Maintainer or Description missing"
+# The package holds the installed files under /usr, and nothing else.
+packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort)
+[ "$packaged" = "$installed" ] || fail "the package's files differ from the install:"$'\n'"$packaged"
+
+# The unpacked program starts and keeps running until ended.
+dpkg-deb -x "$deb" "$work/root"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/root/usr/bin/velmora-editor" >"$work/log" 2>&1 &
+pid=$!
+sleep 2
+kill -0 "$pid" 2>/dev/null || { cat "$work/log"; fail "the unpacked program ended within 2 seconds"; }
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+echo "package-check: PASS ($(basename "$deb"), $(wc -l <<<"$installed") files installed)"
