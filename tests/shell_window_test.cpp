@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 const QString caption = QStringLiteral("Velmora Editor (v0.028a)");
@@ -55,9 +58,7 @@ class ShellWindowTest : public QObject
     template <class T> static T *child(QObject &parent, const char *name)
     {
         auto *found = parent.findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return found ? found : (qFatal("no child %s", name), nullptr);
     }
 
     static QList<QTreeWidgetItem *> nodes(QTreeWidget *tree)
@@ -70,11 +71,10 @@ class ShellWindowTest : public QObject
 
     static bool allExpanded(Form2 &form, bool expanded)
     {
-        for (QTreeWidgetItem *node : nodes(child<QTreeWidget>(form, "tree"))) {
-            if (node->childCount() && node->isExpanded() != expanded)
-                return false;
-        }
-        return true;
+        const auto all = nodes(child<QTreeWidget>(form, "tree"));
+        return std::all_of(all.begin(), all.end(), [expanded](const QTreeWidgetItem *node) {
+            return !node->childCount() || node->isExpanded() == expanded;
+        });
     }
 
     // The main window after start-up, with the dialog answered by path.
@@ -92,10 +92,9 @@ class ShellWindowTest : public QObject
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(), QString());
         const auto *check = child<QCheckBox>(form, "ExpandCHK");
         QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled() && allExpanded(form, false));
-        QVERIFY(!check->isEnabled() && !check->isChecked());
-        QVERIFY(!child<QAction>(form, "mnuCloseROM")->isEnabled());
-        QVERIFY(!child<QAction>(form, "mnuSaveROM")->isEnabled());
-        QVERIFY(!form.rom().isOpen());
+        QVERIFY(!check->isEnabled() && !check->isChecked() && !form.rom().isOpen());
+        QVERIFY(!child<QAction>(form, "mnuCloseROM")->isEnabled() &&
+                !child<QAction>(form, "mnuSaveROM")->isEnabled());
     }
 
 private slots:
@@ -337,13 +336,10 @@ private slots:
                            "aspects of Velmora GBA ROM.\r\n\r\nVelmora Hacking Team Members: ");
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
-        QCOMPARE(shown, 1);
-        QVERIFY(splashGone);
-        QCOMPARE(desktop.urls.size(), 1);
-        QCOMPARE(values.size(), 3202); // 0..3200, then back to 0
-        for (int step = 0; step <= 3200; ++step)
-            QCOMPARE(values[step], step);
-        QCOMPARE(values.last(), 0);
+        QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 1);
+        QList<int> steps(3201); // 0..3200, then back to 0
+        std::iota(steps.begin(), steps.end(), 0);
+        QCOMPARE(values, steps << 0);
     }
 };
 
