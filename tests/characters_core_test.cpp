@@ -17,9 +17,7 @@ CharacterRecord read(RomFile &rom, int index)
 
 TEST(CharacterRecord, ReadsEveryFieldAtItsOffsetWidthAndSign)
 {
-    EXPECT_EQ(CharacterTable::recordOffset(0), 0xF2AD8u);
-    EXPECT_EQ(CharacterTable::recordOffset(14) + CharacterField::amount[4], 0xF2CB5u);
-    // HP FF FF, EXP 00 00 01 00, R-Hand FF FF, Head 05 01, Body 05 00, 0xEE where no field lies.
+    // Record 14 (0xF2C98): HP FF FF, EXP 00 00 01 00, Head 05 01, Body 05 00; 0xEE: no field.
     auto image = TestImage::random(1);
     TestImage::put(image, 0xF2C98,
                    {0x2A, 0x01, 0xFF, 0xFF, 0x34, 0x12, 10,   11,   12,   13,   14,
@@ -46,8 +44,7 @@ TEST(CharacterRecord, WritesInSaveOrderTheHandLastAndOnlyWhenSet)
         {0, {0}},     {2, {0xFF, 0xFF}}, {4, {0, 0}},  {6, {0}},     {7, {0}},
         {8, {0}},     {9, {0}},          {10, {0}},    {11, {0}},    {12, {0, 0, 0, 0}},
         {16, {0, 0}}, {18, {0}},         {20, {0, 0}}, {22, {0}},    {24, {0x05, 0x01}},
-        {25, {0}},    {26, {0, 0}},      {27, {0}},    {28, {0, 0}}, {29, {0}},
-    };
+        {25, {0}},    {26, {0, 0}},      {27, {0}},    {28, {0, 0}}, {29, {0}}};
     for (int pass = 0; pass < 2; ++pass) {
         std::vector<std::pair<std::uint64_t, Bytes>> writes;
         for (const RomWrite &write : characterWrites(3, r))
@@ -76,8 +73,7 @@ TEST(CharacterRecord, ASaveOfWhatWasReadRewritesTheCoveredBytesAndNoOthers)
             const std::size_t at = i - CharacterTable::offset, field = at % 32; // wraps below
             const bool covered =
                 at < 15 * 32 && field != 19 && field != 23 && field != 30 && field != 31;
-            ASSERT_EQ(saved[i], covered ? image[i] : other[i])
-                << "seed " << seed << " offset " << i;
+            ASSERT_EQ(saved[i], covered ? image[i] : other[i]) << "seed " << seed << " at " << i;
         }
     }
 }
