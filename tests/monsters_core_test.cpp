@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -24,8 +26,7 @@ TEST(MonsterRecord, ReadsEveryFieldAtItsOffsetWidthAndSign)
     ASSERT_TRUE(rom.open(file.path()));
     // Record 7 holds bytes 1..28, so each value names the bytes it came from.
     Bytes numbered(MonsterTable::recordSize);
-    for (std::size_t k = 0; k < numbered.size(); ++k)
-        numbered[k] = std::uint8_t(k + 1);
+    std::iota(numbered.begin(), numbered.end(), 1);
     file.poke(MonsterTable::recordOffset(7), numbered);
     EXPECT_EQ(fields(rom, 7),
               (std::vector<std::int64_t>{0x04030201, 0x0605, 0x0807, 9, 10, 11, 12, 13, 14, 15, 16,
