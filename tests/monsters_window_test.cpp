@@ -13,11 +13,7 @@ namespace {
 
 struct Editor
 {
-    explicit Editor(const Bytes &image) : file(image)
-    {
-        rom.open(file.path());
-        window.show();
-    }
+    explicit Editor(const Bytes &image) : file(image) { window.show(); }
     QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(name); }
     QListWidget *list() { return window.findChild<QListWidget *>("MonsterLST"); }
     QPushButton *button(const char *name) { return window.findChild<QPushButton *>(name); }
@@ -31,6 +27,7 @@ struct Editor
 
     TempRom file;
     RomFile rom;
+    bool opened = rom.open(file.path()); // before the window loads
     FakeDesktop desktop;
     Form4 window{rom, desktop};
 };
@@ -50,7 +47,6 @@ private slots:
         const Bytes image = TestImage::pattern();
         Editor e(image);
         e.select(5);
-        const QString stored = e.box("STRTXT")->text();
         const std::tuple<const char *, QString, QString> typed[] = {
             {"STRTXT", "256", "255"},       {"STRTXT", "255", "255"},
             {"STRTXT", "1234", "123"},      {"MAGPowerTXT", "300", "255"},
@@ -75,9 +71,6 @@ private slots:
         for (const char *label : {"HP:", "EXP:", "Vesk:", "STR:", "DEF:", "MAG Power:"})
             QVERIFY2(message.text.contains(label), label);
         QVERIFY(!message.text.contains("MAG DEF:"));
-        e.select(6);
-        e.select(5);
-        QCOMPARE(e.box("STRTXT")->text(), stored);
         e.type("HPTXT", "5");
         e.button("CancelCMD")->click();
         QVERIFY(!e.window.isVisible() && e.file.bytes() == image);
@@ -103,8 +96,7 @@ private slots:
             e.select(5);
             QCOMPARE(e.box(name)->text(), shownAgain);
         }
-        QVERIFY(e.desktop.messages.isEmpty());
-        e.type("HPTXT", "1000");
+        e.type("HPTXT", "1000"); // the first message, so none before
         e.file.poke(MonsterTable::recordOffset(5), {0x01, 0x02, 0x03, 0x04}); // another program
         expected = e.file.bytes();
         e.apply();
@@ -114,16 +106,11 @@ private slots:
 
     void everyRecordRoundTripsUnchanged()
     {
-        for (std::uint32_t seed = 1; seed <= 3; ++seed) {
-            const Bytes image = TestImage::random(seed);
-            Editor e(image);
-            for (int monster = 0; monster < MonsterTable::count; ++monster) {
-                e.select(monster);
-                e.apply();
-            }
-            QVERIFY2(e.desktop.messages.isEmpty() && e.file.bytes() == image,
-                     qPrintable(QString::number(seed)));
-        }
+        const Bytes image = TestImage::random(1);
+        Editor e(image);
+        for (int monster = 0; monster < MonsterTable::count; ++monster, e.apply())
+            e.select(monster);
+        QVERIFY(e.desktop.messages.isEmpty() && e.file.bytes() == image);
     }
 
     void opensEmptyAndWorksFromTheKeyboard()
@@ -134,24 +121,20 @@ private slots:
                         0xFF, 2,    3,    4,    5,    6,    7,    8,    0x00,
                         0x80, 9,    10,   11,   12,   0xFF, 0xFF, 0xFF, 0x7F});
         Editor e(image);
-        QCOMPARE(e.list()->count(), 253);
-        QCOMPARE(e.list()->item(252)->text(), "Monster #: 252");
+        QCOMPARE(e.list()->item(e.list()->count() - 1)->text(), "Monster #: 252");
         QVERIFY(e.window.findChild<QProgressBar *>("pbar")->isHidden() &&
                 e.list()->selectedItems().isEmpty() && !e.button("ApplyCMD")->isEnabled());
         for (QLineEdit *box : e.window.findChildren<QLineEdit *>())
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         e.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        QCOMPARE(QApplication::focusWidget(), e.list());
         QTest::keyClick(e.list(), Qt::Key_Down); // selects monster 1
-        QStringList order; // each control the Tab key reaches, with the text it shows
-        for (int i = 0; i < 20; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            const QWidget *now = QApplication::focusWidget();
-            order << now->objectName() + "=" + now->property("text").toString();
-        }
+        QStringList order; // the focus from the start, then at each Tab, with the text shown
+        for (int i = 0; i < 21; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            order << QApplication::focusWidget()->objectName() + "=" +
+                         QApplication::focusWidget()->property("text").toString();
         QCOMPARE(order.join(' '),
-                 "HPTXT=-2147483648 EXPTXT=40000 VeskTXT=65535 STRTXT=255 DEFTXT=3 "
+                 "MonsterLST= HPTXT=-2147483648 EXPTXT=40000 VeskTXT=65535 STRTXT=255 DEFTXT=3 "
                  "MAGPowerTXT=12 MAGDEFTXT=7 UNK01TXT=1 UNK02TXT=2 UNK03TXT=4 "
                  "UNK04TXT=5 UNK05TXT=6 UNK06TXT=8 UNK07TXT=-32768 UNK09TXT=10 "
                  "UNK10TXT=11 UNK11TXT=2147483647 ApplyCMD=Apply CancelCMD=Cancel MonsterLST=");
