@@ -1,8 +1,6 @@
 #include "characters/Form3.h"
-#include "shell/romfile.h"
 #include "tests/support/boxes.h"
-#include "tests/support/fakedesktop.h"
-#include "tests/support/romimage.h"
+#include "tests/support/editorwindow.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -25,10 +23,9 @@ Bytes changed(Changes changes, Bytes image = TestImage::pattern())
     return image;
 }
 
-struct Editor
+struct Editor : EditorWindow<Form3>
 {
-    explicit Editor(const Bytes &image) : original(image), file(image) { window.show(); }
-    template <class T = QLineEdit> T *get(QString n) const { return window.findChild<T *>(n); }
+    using EditorWindow::EditorWindow;
     QString text(const QStringList &names) const // the texts (an item box: its position), spaced
     {
         QStringList s;
@@ -42,15 +39,6 @@ struct Editor
             get(edits[i])->setText(edits[i + 1]);
     }
     int hand() const { return get<QRadioButton>("RHOPT")->group()->checkedId(); } // -1: none
-    void select(int row) const { get<QListWidget>("CharLST")->setCurrentRow(row); }
-    void apply() const { QTest::mouseClick(get<QPushButton>("ApplyCMD"), Qt::LeftButton); }
-
-    Bytes original;
-    TempRom file;
-    RomFile rom;
-    bool opened = rom.open(file.path()); // before the window loads "Charcter 1"
-    FakeDesktop desktop;
-    Form3 window{rom, desktop};
 };
 
 } // namespace

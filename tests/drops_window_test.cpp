@@ -1,10 +1,8 @@
 #include "catalogue/ItemBox.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
-#include "shell/romfile.h"
 #include "tests/support/boxes.h"
-#include "tests/support/fakedesktop.h"
-#include "tests/support/romimage.h"
+#include "tests/support/editorwindow.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -24,33 +22,23 @@ Bytes image(std::initializer_list<std::pair<int, Bytes>> records)
     return bytes;
 }
 
-struct Editor
+struct Editor : EditorWindow<Form5>
 {
-    explicit Editor(const Bytes &bytes) : file(bytes) { window.show(); }
-    QWidget *get(const char *name) const { return window.findChild<QWidget *>(name); }
-    QString text(const char *name) const { return get(name)->property("text").toString(); }
-    void select(int row) const { get("ItemLST")->setProperty("currentRow", row); }
-    void click(const char *name) const { QTest::mouseClick(get(name), Qt::LeftButton, {}, {8, 8}); }
-    void type(const QString &text) const
+    using EditorWindow::EditorWindow;
+    QString text(const char *name) const { return get<QWidget>(name)->property("text").toString(); }
+    void click(const char *name) const
     {
-        get("INT01TXT")->setProperty("text", QString());
-        QTest::keyClicks(get("INT01TXT"), text);
+        QTest::mouseClick(get<QWidget>(name), Qt::LeftButton, {}, {8, 8});
     }
     QString shown() const // "INT01 class options items": "-1 2 0010 0 5 -1 7" has option 3 on
     {
         QString shown = text("INT01TXT") + ' ' + text("Byte03TXT") + ' ';
         for (const char *name : options)
-            shown += get(name)->property("checked").toBool() ? '1' : '0';
+            shown += get<QWidget>(name)->property("checked").toBool() ? '1' : '0';
         for (int slot = 0; slot < 4; ++slot)
-            shown += ' ' + QString::number(static_cast<ItemBox *>(get(boxes[slot]))->itemId());
+            shown += ' ' + QString::number(get<ItemBox>(boxes[slot])->itemId());
         return shown;
     }
-
-    TempRom file;
-    RomFile rom;
-    bool opened = rom.open(file.path());
-    FakeDesktop desktop;
-    Form5 window{rom, desktop};
 };
 
 class DropsWindowTest : public QObject
@@ -62,7 +50,7 @@ private slots:
     {
         const Bytes first = {0x39, 0x30, 2, 0x77, 0x01, 0, 0x00, 0x01, 0, 0, 0xFF, 0xFF};
         Editor e(image({{0, first}, {1, {0, 0, 0}}, {2, {0, 0, 1}}, {4, {0, 0, 3}}}));
-        const auto *list = static_cast<QListWidget *>(e.get("ItemLST"));
+        const auto *list = e.get<QListWidget>("ItemLST");
         QCOMPARE(list->item(list->count() - 1)->text(), "Index #: 282");
         QCOMPARE(e.shown(), "12345 2 0010 1 256 0 -1"); // record 0, selected on opening
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
@@ -72,27 +60,27 @@ private slots:
         QCOMPARE(tabs, QStringList({"ItemLST", "INT01TXT", options[2], boxes[0], boxes[1], boxes[2],
                                     boxes[3], "ApplyCMD", "CancelCMD", "ItemLST", "INT01TXT"}));
         for (int slot = 0; slot < 4; ++slot) // announced by their current text on Linux
-            QCOMPARE(accessibleText(e.get(boxes[slot]), QAccessible::Description),
+            QCOMPARE(accessibleText(e.get<QWidget>(boxes[slot]), QAccessible::Description),
                      QStringLiteral("Drop item %1").arg(slot + 1));
 
         Bytes expected = e.file.bytes(); // then edits, all dropped by selecting another record
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(e.shown().section(' ', 1, 2), "3 0001");
-        e.type("77");
-        e.get(boxes[2])->setProperty("currentIndex", 5);
+        e.type("INT01TXT", "77");
+        e.get<QWidget>(boxes[2])->setProperty("currentIndex", 5);
         for (const auto &[row, chance] : {std::pair{1, "0 1000"}, {2, "1 0100"}, {4, "3 0001"}}) {
             e.select(row);
             QCOMPARE(e.shown().section(' ', 1, 2), chance);
         }
-        toggleAccessibly(e.get("Item02OPT"));
+        toggleAccessibly(e.get<QWidget>("Item02OPT"));
         QCOMPARE(e.shown().section(' ', 1, 2), "1 0100");
-        e.get("ApplyCMD")->setFocus();
+        e.get<QWidget>("ApplyCMD")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         expected[DropTable::recordOffset(4) + 2] = 1;
         QCOMPARE(e.file.bytes(), expected);
         e.select(0);
         QCOMPARE(e.shown(), "12345 2 0010 1 256 0 -1");
-        e.type("77");
+        e.type("INT01TXT", "77");
         e.click("CancelCMD");
         QVERIFY(!e.window.isVisible() && e.file.bytes() == expected);
     }
@@ -128,15 +116,15 @@ private slots:
         Bytes expected = e.file.bytes();
         e.click("ApplyCMD"); // writes them back whole, as the first refusal below shows
         for (const QString typed : {"", "-", "40000", "1.5e2"}) {
-            e.type(typed);
+            e.type("INT01TXT", typed);
             e.click("ApplyCMD");
             QVERIFY2(e.desktop.messages.size() == 1 && e.file.bytes() == expected &&
                          e.desktop.messages.takeFirst().text.contains("-32768 to 32767"),
                      qPrintable(typed));
         }
-        e.type("-2.5");
+        e.type("INT01TXT", "-2.5");
         e.click("ApplyCMD");
-        e.type("123456");
+        e.type("INT01TXT", "123456");
         QCOMPARE(e.text("INT01TXT"), "12345");
         e.file.poke(DropTable::recordOffset(0) + 1, {0x34});
         e.click("ApplyCMD");
@@ -147,8 +135,8 @@ private slots:
         e.select(1);
         QCOMPARE(e.shown(), "0 1 0100 7 8 9 10");
         e.select(0); // a picked entry replaces an unlisted id
-        e.get(boxes[1])->setFocus();
-        QTest::keyClick(e.get(boxes[1]), Qt::Key_End);
+        e.get<QWidget>(boxes[1])->setFocus();
+        QTest::keyClick(e.get<QWidget>(boxes[1]), Qt::Key_End);
         e.click("ApplyCMD");
         TestImage::put(expected, DropTable::recordOffset(0) + 6, {0x44, 0x01});
         QCOMPARE(e.file.bytes(), expected);
@@ -157,7 +145,7 @@ private slots:
     void numberBoxesShowTheirWidestText()
     {
         Editor e(image({}));
-        QVERIFY(showsWhole(static_cast<QLineEdit *>(e.get("INT01TXT")), "-32768"));
+        QVERIFY(showsWhole(e.get("INT01TXT"), "-32768"));
     }
 };
 

@@ -1,8 +1,6 @@
 #include "monsters/Form4.h"
-#include "shell/romfile.h"
 #include "tests/support/boxes.h"
-#include "tests/support/fakedesktop.h"
-#include "tests/support/romimage.h"
+#include "tests/support/editorwindow.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -11,26 +9,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-struct Editor
-{
-    explicit Editor(const Bytes &image) : file(image) { window.show(); }
-    QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(name); }
-    QListWidget *list() { return window.findChild<QListWidget *>("MonsterLST"); }
-    QPushButton *button(const char *name) { return window.findChild<QPushButton *>(name); }
-    void select(int monster) { list()->setCurrentRow(monster); }
-    void type(const char *name, const QString &text)
-    {
-        box(name)->clear();
-        QTest::keyClicks(box(name), text);
-    }
-    void apply() { button("ApplyCMD")->click(); }
-
-    TempRom file;
-    RomFile rom;
-    bool opened = rom.open(file.path()); // before the window loads
-    FakeDesktop desktop;
-    Form4 window{rom, desktop};
-};
+using Editor = EditorWindow<Form4>;
 
 // Hundreds of Apply syncs: keep the test images where a sync costs nothing.
 const bool imagesInMemory = QFile::exists("/dev/shm") && qputenv("TMPDIR", "/dev/shm");
@@ -55,10 +34,10 @@ private slots:
             {"VeskTXT", "123456", "12345"}, {"HPTXT", "123456789", "12345678"}};
         for (const auto &[name, text, result] : typed) {
             e.type(name, text);
-            QCOMPARE(e.box(name)->text(), result);
+            QCOMPARE(e.get(name)->text(), result);
         }
-        e.box("DEFTXT")->setText("300"); // set by the program, not typed
-        QCOMPARE(e.box("DEFTXT")->text(), "255");
+        e.get("DEFTXT")->setText("300"); // set by the program, not typed
+        QCOMPARE(e.get("DEFTXT")->text(), "255");
         const std::pair<const char *, QString> bad[] = {
             {"HPTXT", ""},     {"EXPTXT", "-40000"},   {"VeskTXT", "-"},   {"STRTXT", "-1"},
             {"DEFTXT", "abc"}, {"MAGPowerTXT", "1e3"}, {"MAGDEFTXT", "12"}};
@@ -72,7 +51,7 @@ private slots:
             QVERIFY2(message.text.contains(label), label);
         QVERIFY(!message.text.contains("MAG DEF:"));
         e.type("HPTXT", "5");
-        e.button("CancelCMD")->click();
+        e.get<QPushButton>("CancelCMD")->click();
         QVERIFY(!e.window.isVisible() && e.file.bytes() == image);
     }
 
@@ -94,7 +73,7 @@ private slots:
             QVERIFY2(e.file.bytes() == expected, name);
             e.select(6);
             e.select(5);
-            QCOMPARE(e.box(name)->text(), shownAgain);
+            QCOMPARE(e.get(name)->text(), shownAgain);
         }
         e.type("HPTXT", "1000"); // the first message, so none before
         e.file.poke(MonsterTable::recordOffset(5), {0x01, 0x02, 0x03, 0x04}); // another program
@@ -121,14 +100,18 @@ private slots:
                         0xFF, 2,    3,    4,    5,    6,    7,    8,    0x00,
                         0x80, 9,    10,   11,   12,   0xFF, 0xFF, 0xFF, 0x7F});
         Editor e(image);
-        QCOMPARE(e.list()->item(e.list()->count() - 1)->text(), "Monster #: 252");
+        QCOMPARE(e.get<QListWidget>("MonsterLST")
+                     ->item(e.get<QListWidget>("MonsterLST")->count() - 1)
+                     ->text(),
+                 "Monster #: 252");
         QVERIFY(e.window.findChild<QProgressBar *>("pbar")->isHidden() &&
-                e.list()->selectedItems().isEmpty() && !e.button("ApplyCMD")->isEnabled());
+                e.get<QListWidget>("MonsterLST")->selectedItems().isEmpty() &&
+                !e.get<QPushButton>("ApplyCMD")->isEnabled());
         for (QLineEdit *box : e.window.findChildren<QLineEdit *>())
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         e.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        QTest::keyClick(e.list(), Qt::Key_Down); // selects monster 1
+        QTest::keyClick(e.get<QListWidget>("MonsterLST"), Qt::Key_Down); // selects monster 1
         QStringList order; // the focus from the start, then at each Tab, with the text shown
         for (int i = 0; i < 21; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
             order << QApplication::focusWidget()->objectName() + "=" +
@@ -147,7 +130,7 @@ private slots:
             {"HPTXT", "-2147483648"}, {"EXPTXT", "65535"},    {"VeskTXT", "65535"},
             {"STRTXT", "255"},        {"UNK07TXT", "-32768"}, {"UNK11TXT", "-2147483648"}};
         for (const auto &[name, text] : widest)
-            QVERIFY2(showsWhole(e.box(name), text), name);
+            QVERIFY2(showsWhole(e.get(name), text), name);
     }
 };
 

@@ -2,7 +2,6 @@
 #include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
 #include "shell/romfile.h"
-#include "shell/romheader.h"
 #include "tests/support/romimage.h"
 
 #include <gtest/gtest.h>
@@ -25,25 +24,6 @@ Bytes readBack(RomFile &rom, std::uint64_t offset, std::size_t size)
 }
 
 // ---- RomFile ----
-
-TEST(RomFile, CreatesAnEmptyFileForANewName)
-{
-    TempRom folder({});
-    const auto path = folder.folder() / "new.gba";
-    RomFile rom;
-    ASSERT_TRUE(rom.open(path)) << rom.errorString();
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(rom.size(), 0u);
-    EXPECT_EQ(RomFile::fileSize(path), 0u);
-    EXPECT_EQ(readBack(rom, 0xA0, 12), Bytes(12, 0));
-
-    RomFile unreachable;
-    std::string error;
-    EXPECT_FALSE(unreachable.open(folder.folder() / "missing-folder" / "rom.gba"));
-    EXPECT_NE(unreachable.errorString().find("Cannot open"), std::string::npos);
-    EXPECT_FALSE(unreachable.open("") || RomFile::fileSize(folder.folder() / "none.gba", &error));
-    EXPECT_FALSE(error.empty());
-}
 
 TEST(RomFile, ReadsAnyWidthLittleEndianAndZeroPastTheEnd)
 {
@@ -288,30 +268,6 @@ TEST(FieldCheck, NamesEveryFieldThatDoesNotConvert)
     EXPECT_NE(message.find("STR: a number from 0 to 255"), std::string::npos) << message;
     EXPECT_NE(message.find("LV: a number from 0 to 255"), std::string::npos);
     EXPECT_EQ(message.find("HP:"), std::string::npos);
-}
-
-// ---- Header ----
-
-TEST(RomHeader, ReadsTitleUpToTheFirstNulAndTheRegion)
-{
-    Bytes image(0x200, 0xFF);
-    TestImage::setHeader(image, "VELMORA", 'E');
-    image[0xA0 + 9] = 'X'; // after the first NUL: not part of the title
-    const std::tuple<Bytes, std::string, std::uint8_t> cases[] = {
-        {image, "VELMORA", 'E'}, {{'A', 'B'}, "", 0}}; // short: zeros
-    for (const auto &[bytes, expectedTitle, expectedRegion] : cases) {
-        TempRom file(bytes);
-        RomFile rom;
-        std::string title = "stale";
-        std::uint8_t region = 0xFF;
-        ASSERT_TRUE(rom.open(file.path()) && RomHeader::readTitle(rom, title) &&
-                    RomHeader::readRegionLetter(rom, region));
-        EXPECT_EQ(std::pair(title, region), std::pair(expectedTitle, expectedRegion));
-    }
-    const std::string regions[] = {RomHeader::regionText('E'), RomHeader::regionText('J'),
-                                   RomHeader::regionText('P'), RomHeader::regionText('e')};
-    EXPECT_EQ(std::vector<std::string>(std::begin(regions), std::end(regions)),
-              (std::vector<std::string>{"USA", "Japan", "", ""}));
 }
 
 } // namespace

@@ -32,6 +32,7 @@ std::vector<std::uint8_t> image(const std::string &title, char region)
 {
     auto bytes = TestImage::pattern(0x400);
     TestImage::setHeader(bytes, title, region);
+    bytes[0xA0 + 9] = 'X'; // after the title's first NUL: not part of it
     return bytes;
 }
 
