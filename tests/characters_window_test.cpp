@@ -1,5 +1,4 @@
 #include "characters/Form3.h"
-#include "tests/support/boxes.h"
 #include "tests/support/editorwindow.h"
 
 #include <QTest>

@@ -1,7 +1,6 @@
 #include "catalogue/ItemBox.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
-#include "tests/support/boxes.h"
 #include "tests/support/editorwindow.h"
 
 #include <QApplication>

@@ -1,5 +1,4 @@
 #include "monsters/Form4.h"
-#include "tests/support/boxes.h"
 #include "tests/support/editorwindow.h"
 
 #include <QTest>
@@ -100,18 +99,15 @@ private slots:
                         0xFF, 2,    3,    4,    5,    6,    7,    8,    0x00,
                         0x80, 9,    10,   11,   12,   0xFF, 0xFF, 0xFF, 0x7F});
         Editor e(image);
-        QCOMPARE(e.get<QListWidget>("MonsterLST")
-                     ->item(e.get<QListWidget>("MonsterLST")->count() - 1)
-                     ->text(),
-                 "Monster #: 252");
-        QVERIFY(e.window.findChild<QProgressBar *>("pbar")->isHidden() &&
-                e.get<QListWidget>("MonsterLST")->selectedItems().isEmpty() &&
+        auto *list = e.get<QListWidget>("MonsterLST");
+        QCOMPARE(list->item(list->count() - 1)->text(), "Monster #: 252");
+        QVERIFY(e.get<QProgressBar>("pbar")->isHidden() && list->selectedItems().isEmpty() &&
                 !e.get<QPushButton>("ApplyCMD")->isEnabled());
         for (QLineEdit *box : e.window.findChildren<QLineEdit *>())
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         e.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        QTest::keyClick(e.get<QListWidget>("MonsterLST"), Qt::Key_Down); // selects monster 1
+        QTest::keyClick(list, Qt::Key_Down); // selects monster 1
         QStringList order; // the focus from the start, then at each Tab, with the text shown
         for (int i = 0; i < 21; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
             order << QApplication::focusWidget()->objectName() + "=" +

@@ -1,9 +1,7 @@
 #include "shell/About.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
-#include "tests/support/boxes.h"
-#include "tests/support/fakedesktop.h"
-#include "tests/support/romimage.h"
+#include "tests/support/editorwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
