@@ -28,9 +28,11 @@ QString qPath(const std::filesystem::path &path)
 
 std::vector<std::uint8_t> image(const std::string &title, char region)
 {
-    auto bytes = TestImage::pattern(0x400);
-    TestImage::setHeader(bytes, title, region);
-    bytes[0xA0 + 9] = 'X'; // after the title's first NUL: not part of it
+    auto bytes = TestImage::pattern(0x400); // the title at 0xA0, NUL-padded, the region at 0xAF
+    std::fill_n(bytes.begin() + 0xA0, 12, 0);
+    std::copy(title.begin(), title.end(), bytes.begin() + 0xA0);
+    bytes[0xA9] = 'X'; // after the title's first NUL: not part of it
+    bytes[0xAF] = std::uint8_t(region);
     return bytes;
 }
 
@@ -103,7 +105,7 @@ private slots:
         opened.clear();
     }
 
-    void cancelAtStartLeavesNoRomOpen()
+    void cancelAtStartLeavesNoRomOpenAndQuitOrClosingEndTheProgram()
     {
         Form2 form(desktop, standIns());
         form.start();
@@ -113,6 +115,14 @@ private slots:
         const auto &[filters, selectedFilter, previousName] = desktop.fileRequests.first();
         QCOMPARE(filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
         QVERIFY(selectedFilter == "GBA ROM Files (*.gba)" && previousName.isEmpty());
+
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        child<QAction>(form, "mnuOpenROM")->trigger();
+        child<QAction>(form, "nuQuit")->trigger();
+        QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
+        form.close();
+        QCOMPARE(desktop.endCount, 2);
     }
 
     void openingAUsImageIdentifiesIt()
@@ -193,17 +203,6 @@ private slots:
         QVERIFY(!form.rom().isOpen() && !form.isVisible());
         QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
         QCOMPARE(file.bytes(), bytes);
-    }
-
-    void quitAndClosingEndTheProgram()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        child<QAction>(*window, "nuQuit")->trigger();
-        QCOMPARE(desktop.endCount, 1);
-        QVERIFY(!window->rom().isOpen());
-        window->close();
-        QCOMPARE(desktop.endCount, 2);
     }
 
     void menusHoldTheirItemsInOrder()
@@ -313,14 +312,11 @@ private slots:
         QList<int> values;
         int shown = 0;
         bool splashGone = false;
-        Form1 *splashPointer = nullptr;
         Form1 splash(desktop, [&] {
             ++shown;
-            splashGone = !splashPointer->isVisible();
+            splashGone = !splash.isVisible();
         });
-        splashPointer = &splash;
-        auto *bar = child<QProgressBar>(splash, "pbar");
-        connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        connect(child<QProgressBar>(splash, "pbar"), &QProgressBar::valueChanged, [&](int value) {
             values.append(value);
             if (value == 1000) // the link works during the run and does not disturb it
                 QTest::mouseClick(child<QLabel>(splash, "URLLBL"), Qt::LeftButton);

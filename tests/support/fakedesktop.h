@@ -11,15 +11,13 @@ class FakeDesktop final : public Desktop
 public:
     struct Message
     {
-        QString title;
-        QString text;
+        QString title, text;
         QMessageBox::Icon icon;
     };
     struct FileRequest
     {
         QStringList filters;
-        QString selectedFilter;
-        QString previousName;
+        QString selectedFilter, previousName;
     };
 
     // Each chooseOpenFile() takes the next answer; nothing (a cancel) once they run out.

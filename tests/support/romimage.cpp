@@ -25,15 +25,6 @@ std::vector<std::uint8_t> pattern(std::size_t size)
     return image;
 }
 
-void setHeader(std::vector<std::uint8_t> &image, const std::string &title, char region)
-{
-    if (image.size() < 0xB0)
-        image.resize(0xB0);
-    for (std::size_t i = 0; i < 12; ++i)
-        image[0xA0 + i] = i < title.size() ? std::uint8_t(title[i]) : 0;
-    image[0xAF] = std::uint8_t(region);
-}
-
 void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
          const std::vector<std::uint8_t> &bytes)
 {

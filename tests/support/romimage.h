@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
 #include <vector>
 
 // ROM images for tests: made in memory, written to a file of their own.
@@ -14,8 +13,6 @@ inline constexpr std::size_t defaultSize = 0x100000; // holds all three tables
 std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = defaultSize);
 // Byte i holds (i * 7 + 3) & 0xFF: a known pattern that differs between neighbours.
 std::vector<std::uint8_t> pattern(std::size_t size = defaultSize);
-// A US (region 'E') or other header: title at 0xA0, region letter at 0xAF.
-void setHeader(std::vector<std::uint8_t> &image, const std::string &title, char region);
 void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
          const std::vector<std::uint8_t> &bytes);
 
