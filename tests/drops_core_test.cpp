@@ -41,14 +41,12 @@ TEST(DropRecord, ReadsSignedFields)
 // What is read, written back, is what the file holds: an unchanged Apply leaves it identical.
 TEST(DropRecord, WritingEveryRecordAsReadRewritesTheStoredBytes)
 {
-    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        const Bytes image = TestImage::random(seed);
-        TempRom file(image);
-        RomFile rom;
-        ASSERT_TRUE(rom.open(file.path()));
-        for (int n = 0; n < DropTable::count; ++n)
-            for (const RomWrite &w : dropRecordWrites(n, readDropRecord(rom, n).value()))
-                ASSERT_TRUE(std::equal(w.bytes.begin(), w.bytes.end(), image.begin() + w.offset))
-                    << "seed " << seed << " record " << n;
-    }
+    const Bytes image = TestImage::random(5);
+    TempRom file(image);
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    for (int n = 0; n < DropTable::count; ++n)
+        for (const RomWrite &w : dropRecordWrites(n, readDropRecord(rom, n).value()))
+            ASSERT_TRUE(std::equal(w.bytes.begin(), w.bytes.end(), image.begin() + w.offset))
+                << "record " << n;
 }
