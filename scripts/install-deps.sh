@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing (and only those).
 #   install-deps.sh editor   what building and running the editor needs
-#   install-deps.sh tests    that, plus GoogleTest, Xvfb-free test tools and the Windows check
+#   install-deps.sh tests    that, plus GoogleTest and the Windows check (MinGW-w64, what
+#                            building Qt for Windows needs, Wine, Xvfb)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 if [ "${1:-editor}" = tests ]; then
-    packages+=(googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64)
+    packages+=(googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
+        wine wine64 xvfb)
 fi
 
 missing=()
