@@ -2,14 +2,16 @@
 # Installs the Debian packages that are missing (and only those).
 #   install-deps.sh editor   what building and running the editor needs
 #   install-deps.sh package  that, plus the tools that build and check the Debian package
-#   install-deps.sh tests    all that, plus GoogleTest, Xvfb-free test tools and the Windows check
+#   install-deps.sh tests    all that, plus GoogleTest and the Windows check (MinGW-w64, what
+#                            building Qt for Windows needs, Wine, Xvfb)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-editor}" in
 package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream
-    googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64) ;;
+    googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
+    wine wine64 xvfb) ;;
 esac
 
 missing=()

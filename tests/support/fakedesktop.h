@@ -32,10 +32,11 @@ public:
                                           const QString &previousName) override
     {
         fileRequests.append({filters, selectedFilter, previousName});
-        if (fileAnswers.empty())
-            return std::nullopt;
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
+        std::optional<QString> answer;
+        if (!fileAnswers.empty()) {
+            answer.swap(fileAnswers.front());
+            fileAnswers.pop_front();
+        }
         return answer;
     }
     void showMessage(QWidget *, const QString &title, const QString &text,
