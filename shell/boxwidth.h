@@ -12,6 +12,5 @@ int widthShowing(const QLineEdit *box, const QString &text);
 namespace WidestText {
 inline const QString byte = QStringLiteral("255");
 inline const QString int16 = QStringLiteral("-32768");
-inline const QString word = QStringLiteral("65535");
 inline const QString int32 = QStringLiteral("-2147483648");
 } // namespace WidestText
