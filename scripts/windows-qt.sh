@@ -55,8 +55,10 @@ mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/apt/cache/archives/p
     cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
         sed -E 's/\[[^]]*\]//' | awk -v release="$VERSION_CODENAME" '$1 == "deb" && $3 ~ "^" release { $1 = "deb-src"; print }'
 } | sort -u > "$work/apt/sources.list"
-[ -s "$work/apt/sources.list" ] ||
-    echo "deb-src http://deb.debian.org/debian $VERSION_CODENAME main" > "$work/apt/sources.list"
+if [ ! -s "$work/apt/sources.list" ]; then
+    echo "No Debian source for $VERSION_CODENAME in the machine's apt lists" >&2
+    exit 1
+fi
 apt_private=(
     -o "Dir::Etc::SourceList=$work/apt/sources.list"
     -o "Dir::Etc::SourceParts=$work/apt/parts"
