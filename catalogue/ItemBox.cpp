@@ -77,6 +77,23 @@ int longestLabelWidth(const QFont &font)
     return widest;
 }
 
+QString unlistedText(const QString &hexDigits)
+{
+    return QStringLiteral("(stored id 0x%1: not in the list)").arg(hexDigits);
+}
+
+// The longest placeholder: four of the font's widest hexadecimal digit.
+int widestUnlistedWidth(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    QChar widest = QLatin1Char('0');
+    for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+        if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
+            widest = digit;
+    }
+    return metrics.boundingRect(unlistedText(QString(4, widest))).width();
+}
+
 } // namespace
 
 ItemBox::ItemBox(QWidget *parent) : QComboBox(parent)
@@ -99,8 +116,7 @@ void ItemBox::setItemId(int id)
         return;
     }
     m_unlisted = id;
-    const QString hex = QString::number(quint16(id), 16).toUpper();
-    const QString text = QStringLiteral("(stored id 0x%1: not in the list)").arg(hex);
+    const QString text = unlistedText(QString::number(quint16(id), 16).toUpper());
     setPlaceholderText(text);
     setToolTip(text);
     setCurrentIndex(-1);
@@ -115,13 +131,14 @@ int ItemBox::itemId() const
 
 QSize ItemBox::sizeHint() const
 {
-    // Wide enough for every label. A long placeholder is cut short rather than
-    // widening the window when a record with an unlisted id loads.
+    // Wide enough for every label and every placeholder, so the window keeps
+    // its size whichever record loads.
     QStyleOptionComboBox option;
     initStyleOption(&option);
+    const int textWidth = std::max(longestLabelWidth(font()), widestUnlistedWidth(font()));
     const int textHeight = std::max(int(std::ceil(QFontMetricsF(font()).height())), 14) + 2;
-    return style()->sizeFromContents(QStyle::CT_ComboBox, &option,
-                                     QSize(longestLabelWidth(font()), textHeight), this);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(textWidth, textHeight),
+                                     this);
 }
 
 QSize ItemBox::minimumSizeHint() const

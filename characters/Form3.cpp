@@ -48,12 +48,8 @@ void Form3::open(QWidget *parent, RomFile &rom, Desktop &desktop)
 void Form3::connectControls()
 {
     connect(CharLST, &QListWidget::currentRowChanged, this, &Form3::CharLST_Click);
-    // A click on the entry already shown loads it again, as after an outside change.
-    CharLST->viewport()->installEventFilter(this);
-    connect(CharLST, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        if (CharLST->row(item) == m_rowAtPress)
-            CharLST_Click();
-    });
+    watchRecordList(
+        CharLST, [this] { return CharLST->currentRow(); }, [this] { CharLST_Click(); });
     for (std::size_t i = 0; i < slotCount; ++i) {
         const Slot slot = Slot(i);
         connect(m_itemBoxes[i], &QComboBox::activated, this,
@@ -91,10 +87,14 @@ void Form3::LoadCharData()
     CharacterRecord record;
     if (!m_snapshot.take(m_rom, CharacterTable::recordOffset(index), CharacterTable::recordSize) ||
         !readCharacter(m_rom, index, record)) {
-        // Nothing shown belongs to this record, so "Apply" must not write it.
+        // The load ends without a word, but shows nothing of another record.
         m_snapshot = RecordSnapshot();
+        clearRecord(ApplyCMD);
+        for (ItemBox *box : m_itemBoxes)
+            box->setItemId(-1);
         return;
     }
+    ApplyCMD->setEnabled(true);
     showNumber(LVTXT, record.level);
     showNumber(HPTXT, record.hp);
     showNumber(MPTXT, record.mp);
@@ -106,15 +106,10 @@ void Form3::LoadCharData()
         m_itemBoxes[i]->setItemId(record.equipment[i].itemId);
         showNumber(m_amountBoxes[i], record.equipment[i].amount);
     }
-    if (QAbstractButton *option = m_handGroup->button(*record.hand)) {
+    if (QAbstractButton *option = m_handGroup->button(*record.hand))
         option->setChecked(true);
-    } else {
-        // An unknown hand code: no option, and "Apply" leaves the byte alone.
-        m_handGroup->setExclusive(false);
-        for (QAbstractButton *button : m_handGroup->buttons())
-            button->setChecked(false);
-        m_handGroup->setExclusive(true);
-    }
+    else
+        uncheckAll(m_handGroup); // an unknown hand code: "Apply" leaves the byte alone
 }
 
 void Form3::SaveCharData()
@@ -170,8 +165,6 @@ void Form3::warn(const QString &text)
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == CharLST->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_rowAtPress = CharLST->currentRow();
     // Tabbing into the options lands on the selected one, as on the Windows desktop.
     if (event->type() == QEvent::FocusIn && m_handGroup->buttons().contains(watched)) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();

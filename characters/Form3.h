@@ -48,7 +48,6 @@ private:
     RomFile &m_rom;
     Desktop &m_desktop;
     RecordSnapshot m_snapshot;
-    int m_rowAtPress = -1;
 
     QListWidget *CharLST = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -158,6 +158,8 @@ void Form5::arrangeControls()
 void Form5::connectControls()
 {
     connect(ItemLST, &QListWidget::currentRowChanged, this, &Form5::ItemLST_Click);
+    watchRecordList(
+        ItemLST, [this] { return ItemLST->currentRow(); }, [this] { ItemLST_Click(); });
     // Whatever turns an option on (mouse, keyboard, a screen reader's action)
     // sets the class that "Apply" writes.
     connect(m_chanceGroup, &QButtonGroup::idToggled, this, [this](int chanceClass, bool on) {
@@ -190,13 +192,18 @@ void Form5::LoadItems()
     // Remember the record before showing it, so that "Apply" refuses rather
     // than overwrite a change made while it was being read.
     m_snapshot = RecordSnapshot();
-    if (!m_snapshot.take(m_rom, DropTable::recordOffset(index), DropTable::recordSize))
-        return;
-    const auto record = readDropRecord(m_rom, index);
+    const bool taken =
+        m_snapshot.take(m_rom, DropTable::recordOffset(index), DropTable::recordSize);
+    const auto record = taken ? readDropRecord(m_rom, index) : std::nullopt;
     if (!record) {
+        // The load ends without a word, but shows nothing of another record.
         m_snapshot = RecordSnapshot();
+        clearRecord(ApplyCMD);
+        for (ItemBox *box : ItemCBO)
+            box->setItemId(-1);
         return;
     }
+    ApplyCMD->setEnabled(true);
 
     TypingLimit::showText(INT01TXT, numberText(record->int01));
     Byte03TXT->setText(numberText(record->byte03));
@@ -261,10 +268,7 @@ void Form5::CancelCMD_Click()
 // class, say so, and close; while opening, the window never shows.
 void Form5::refuseRecord()
 {
-    m_chanceGroup->setExclusive(false);
-    for (QRadioButton *option : ItemOPT)
-        option->setChecked(false);
-    m_chanceGroup->setExclusive(true);
+    uncheckAll(m_chanceGroup);
     m_refused = true;
     m_desktop.showMessage(isVisible() ? this : parentWidget(), QString::fromUtf8(Version::title),
                           QString::fromUtf8(refusedRecordText), QMessageBox::Warning);

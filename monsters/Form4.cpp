@@ -210,6 +210,8 @@ void Form4::arrangeControls()
 void Form4::connectControls()
 {
     connect(MonsterLST, &QListWidget::itemSelectionChanged, this, &Form4::MonsterLST_Click);
+    watchRecordList(
+        MonsterLST, [this] { return selectedMonster(); }, [this] { MonsterLST_Click(); });
     connect(STRTXT, &QLineEdit::textChanged, this, &Form4::STRTXT_Change);
     connect(DEFTXT, &QLineEdit::textChanged, this, &Form4::DEFTXT_Change);
     connect(MAGPowerTXT, &QLineEdit::textChanged, this, &Form4::MAGPowerTXT_Change);
@@ -224,12 +226,6 @@ int Form4::selectedMonster() const
 {
     const auto rows = MonsterLST->selectionModel()->selectedIndexes();
     return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void Form4::clearBoxes()
-{
-    for (QLineEdit *box : Frame1->findChildren<QLineEdit *>())
-        box->clear();
 }
 
 void Form4::warn(const QString &text)
@@ -277,9 +273,8 @@ void Form4::LoadMonsterData()
         m_snapshot.take(m_rom, MonsterTable::recordOffset(n), MonsterTable::recordSize);
     const auto record = taken ? MonsterRecord::read(m_rom, n) : std::nullopt;
     if (!record) {
-        clearBoxes();
-        ApplyCMD->setEnabled(false);
         m_snapshot = RecordSnapshot();
+        clearRecord(ApplyCMD);
         warn(QStringLiteral("Monster %1 could not be read from the ROM file.\n\n%2")
                  .arg(QString::number(n), QString::fromStdString(m_rom.errorString())));
         return;
@@ -344,8 +339,7 @@ void Form4::MonsterLST_Click()
     }
     // The selection was cleared (Ctrl+click): nothing to write to any more.
     m_snapshot = RecordSnapshot();
-    clearBoxes();
-    ApplyCMD->setEnabled(false);
+    clearRecord(ApplyCMD);
 }
 
 void Form4::STRTXT_Change()

@@ -52,7 +52,6 @@ private:
     QLineEdit *addUnknownBox(QGridLayout *grid, int row, const QString &name,
                              std::uint64_t fieldOffset);
     int selectedMonster() const;
-    void clearBoxes();
     void warn(const QString &text);
 
     RomFile &m_rom;

@@ -106,7 +106,9 @@ void Form2::createControls()
     ExpandCHK = new QCheckBox(tr("Expand all Items in Tree"), Frame2);
     ExpandCHK->setObjectName(QStringLiteral("ExpandCHK"));
     ExpandCHK->setToolTip(tr("Expands all of the items in the left TreeView box."));
-    connect(ExpandCHK, &QCheckBox::clicked, this, &Form2::ExpandCHK_Click);
+    // On every change of the tick, whatever made it: a click, a key, a screen
+    // reader's toggle, or the program.
+    connect(ExpandCHK, &QCheckBox::toggled, this, &Form2::ExpandCHK_Click);
     auto *frameLayout = new QVBoxLayout(Frame2);
     frameLayout->addWidget(MainInfoLBL, 1);
     frameLayout->addWidget(ExpandCHK);

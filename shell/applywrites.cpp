@@ -3,6 +3,8 @@
 #include "shell/littleendian.h"
 #include "shell/romfile.h"
 
+#include <optional>
+
 namespace {
 
 ApplyResult refused(ApplyResult::Status status, std::string message)
@@ -22,12 +24,15 @@ bool liesInside(const RecordSnapshot &record, const RomWrites &writes, std::uint
     return true;
 }
 
-bool unchangedSince(RomFile &rom, const RecordSnapshot &snapshot, const RomWrites &writes)
+// Whether the bytes the writes cover are still those remembered at load;
+// nothing when they cannot be read back.
+std::optional<bool> unchangedSince(RomFile &rom, const RecordSnapshot &snapshot,
+                                   const RomWrites &writes)
 {
     for (const RomWrite &write : writes) {
         std::vector<std::uint8_t> now(write.bytes.size());
         if (!rom.read(write.offset, now.data(), now.size()))
-            return false;
+            return std::nullopt;
         for (std::size_t i = 0; i < now.size(); ++i) {
             std::uint8_t then = 0;
             if (!snapshot.byteAt(write.offset + i, then) || then != now[i])
@@ -96,10 +101,19 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         return refused(ApplyResult::NotLoaded,
                        "This record could not be read from the ROM file, so nothing was "
                        "written. Select the record again to reload it.");
-    if (!rom.isStillAtItsName())
+    switch (rom.identityAtName()) {
+    case RomFile::Identity::Same:
+        break;
+    case RomFile::Identity::Replaced:
         return refused(ApplyResult::Replaced,
                        "The ROM file was replaced or removed on disk since it was opened, so "
                        "nothing was written. Open it again (File > Open ROM File).");
+    case RomFile::Identity::Unknown:
+        return refused(
+            ApplyResult::CheckFailed,
+            "The ROM file could not be checked by its name, so nothing was written.\n\n" +
+                rom.errorString());
+    }
     const auto size = rom.size();
     if (!size)
         return refused(ApplyResult::WriteFailed,
@@ -108,7 +122,13 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         return refused(ApplyResult::OutsideFile,
                        "This record does not lie wholly inside the ROM file, so nothing was "
                        "written. The file is shorter than a Velmora image.");
-    if (!unchangedSince(rom, snapshot, writes))
+    const std::optional<bool> unchanged = unchangedSince(rom, snapshot, writes);
+    if (!unchanged)
+        return refused(ApplyResult::CheckFailed,
+                       "This record could not be read back from the ROM file to check it, so "
+                       "nothing was written.\n\n" +
+                           rom.errorString());
+    if (!*unchanged)
         return refused(ApplyResult::ChangedOnDisk,
                        "This record was changed on disk by another program since it was "
                        "loaded, so nothing was written. Select the record again to reload it.");

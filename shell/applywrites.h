@@ -48,6 +48,7 @@ struct ApplyResult
         Written,
         NotLoaded,
         Replaced,
+        CheckFailed, // the program could not read what it must check first
         OutsideFile,
         ChangedOnDisk,
         WriteFailed

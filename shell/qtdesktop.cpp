@@ -2,8 +2,34 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// A message box raised for a window that is not shown yet (at start-up) would
+// be centred over where that window is not; it goes to the middle of the
+// screen the window will appear on.
+class MessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event); // sizes the box
+        const QWidget *owner = parentWidget();
+        if (owner && !owner->window()->isVisible()) {
+            const QRect frame = frameGeometry();
+            move(owner->screen()->availableGeometry().center() -
+                 QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+};
+
+} // namespace
 
 std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const QStringList &filters,
                                                  const QString &selectedFilter,
@@ -20,7 +46,7 @@ std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const QStringL
 void QtDesktop::showMessage(QWidget *parent, const QString &title, const QString &text,
                             QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    MessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

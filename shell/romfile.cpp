@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstring>
-#include <limits>
 #include <system_error>
 
 #ifdef _WIN32
@@ -67,47 +66,70 @@ bool RomFile::fail(std::string what)
     return false;
 }
 
+bool RomFile::notRegular()
+{
+    m_error = "Cannot open the file for reading and writing: not a regular file";
+    return false;
+}
+
 #ifdef _WIN32
 
 bool RomFile::open(const std::filesystem::path &path)
 {
     close();
     m_error.clear();
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return notRegular();
     // No lock: other programs may read, write, rename or delete the file meanwhile.
     HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return fail("Cannot open the file for reading and writing");
+    // A device or pipe name (NUL, COM1, \\.\pipe\...) opens something that is no file.
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return notRegular();
+    }
     m_handle = handle;
     m_path = path;
     return true;
 }
 
-bool RomFile::isStillAtItsName()
+RomFile::Identity RomFile::identityAtName()
 {
     BY_HANDLE_FILE_INFORMATION opened{};
     FILE_STANDARD_INFO standard{};
     if (!m_handle || !GetFileInformationByHandle(static_cast<HANDLE>(m_handle), &opened) ||
         !GetFileInformationByHandleEx(static_cast<HANDLE>(m_handle), FileStandardInfo, &standard,
-                                      sizeof standard))
-        return fail("Cannot identify the open file");
+                                      sizeof standard)) {
+        fail("Cannot identify the open file");
+        return Identity::Unknown;
+    }
     // Deleted while open: the name goes when the last handle closes, and the file with it.
     if (standard.DeletePending)
-        return false;
+        return Identity::Replaced;
     HANDLE named =
         CreateFileW(m_path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (named == INVALID_HANDLE_VALUE)
-        return fail("Cannot find the file by its name");
+    if (named == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        fail("Cannot find the file by its name");
+        return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? Identity::Replaced
+                                                                            : Identity::Unknown;
+    }
     BY_HANDLE_FILE_INFORMATION atName{};
     const bool known = GetFileInformationByHandle(named, &atName);
     CloseHandle(named);
-    if (!known)
-        return fail("Cannot identify the file by its name");
-    return opened.dwVolumeSerialNumber == atName.dwVolumeSerialNumber &&
-           opened.nFileIndexHigh == atName.nFileIndexHigh &&
-           opened.nFileIndexLow == atName.nFileIndexLow;
+    if (!known) {
+        fail("Cannot identify the file by its name");
+        return Identity::Unknown;
+    }
+    const bool same = opened.dwVolumeSerialNumber == atName.dwVolumeSerialNumber &&
+                      opened.nFileIndexHigh == atName.nFileIndexHigh &&
+                      opened.nFileIndexLow == atName.nFileIndexLow;
+    return same ? Identity::Same : Identity::Replaced;
 }
 
 void RomFile::close()
@@ -179,15 +201,27 @@ bool RomFile::open(const std::filesystem::path &path)
 {
     close();
     m_error.clear();
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    struct stat info
+    {
+    };
+    // Looked at before the open, as opening a device or a pipe may itself act.
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return notRegular();
+    // Non-blocking, so a pipe put there meanwhile cannot hang the open; a regular file ignores it.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0)
         return fail("Cannot open the file for reading and writing");
+    // Another program may have put something else at the name meanwhile.
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return notRegular();
+    }
     m_fd = fd;
     m_path = path;
     return true;
 }
 
-bool RomFile::isStillAtItsName()
+RomFile::Identity RomFile::identityAtName()
 {
     struct stat opened
     {
@@ -195,11 +229,17 @@ bool RomFile::isStillAtItsName()
     struct stat atName
     {
     };
-    if (m_fd < 0 || fstat(m_fd, &opened) != 0)
-        return fail("Cannot identify the open file");
-    if (::stat(m_path.c_str(), &atName) != 0)
-        return fail("Cannot find the file by its name");
-    return opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
+    if (m_fd < 0 || fstat(m_fd, &opened) != 0) {
+        fail("Cannot identify the open file");
+        return Identity::Unknown;
+    }
+    if (::stat(m_path.c_str(), &atName) != 0) {
+        const bool gone = errno == ENOENT || errno == ENOTDIR;
+        fail("Cannot find the file by its name");
+        return gone ? Identity::Replaced : Identity::Unknown;
+    }
+    const bool same = opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
+    return same ? Identity::Same : Identity::Replaced;
 }
 
 void RomFile::close()
@@ -223,9 +263,6 @@ std::optional<std::uint64_t> RomFile::size()
         fail("Cannot read the file size");
         return std::nullopt;
     }
-    // A device such as /dev/full has no end that a write could move.
-    if (!S_ISREG(info.st_mode))
-        return std::uint64_t(std::numeric_limits<std::int64_t>::max());
     return std::uint64_t(info.st_size);
 }
 

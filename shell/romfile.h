@@ -19,20 +19,26 @@ public:
     RomFile &operator=(const RomFile &) = delete;
 
     // Opens for reading and writing; a name that does not exist is created empty.
+    // Only a regular file (after following links) is a ROM file: a folder, a
+    // pipe or a device is refused.
     bool open(const std::filesystem::path &path);
     void close();
     bool isOpen() const;
 
     // Reads size bytes at offset; bytes past the end of the file read as zero.
-    bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size);
+    virtual bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size);
     // Writes size bytes at offset; refuses a write that would make the file longer.
     virtual bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
     // Puts everything written so far on the disk.
     virtual bool sync();
     std::optional<std::uint64_t> size();
-    // Whether the name it was opened by still names this very file: another
-    // program may have saved a new file over that name, or deleted it.
-    bool isStillAtItsName();
+    enum class Identity
+    {
+        Same,     // the name still names this very file
+        Replaced, // another program saved a new file over the name, or deleted it
+        Unknown   // it could not be told; errorString() says why
+    };
+    Identity identityAtName();
 
     const std::string &errorString() const { return m_error; }
 
@@ -43,6 +49,7 @@ protected:
     bool fail(std::string what);
 
 private:
+    bool notRegular();
     bool writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
 
 #ifdef _WIN32

@@ -164,6 +164,7 @@ private slots:
             {"RHAMTTXT", "255"}, {"ArmAMTTXT", "255"}};
         for (const auto &[name, text] : widest)
             QVERIFY2(showsWhole(e.get(name), text), name);
+        QVERIFY(showsEveryUnlistedIdWhole(e.get<ItemBox>("RHCBO")));
     }
 };
 

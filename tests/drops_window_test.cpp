@@ -145,6 +145,7 @@ private slots:
     {
         Editor e(image({}));
         QVERIFY(showsWhole(e.get("INT01TXT"), "-32768"));
+        QVERIFY(showsEveryUnlistedIdWhole(e.get<ItemBox>("Item01CBO")));
     }
 };
 

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <functional>
+#include <system_error>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -160,11 +162,17 @@ TEST(Apply, RefusesWhenTheNameNoLongerNamesTheOpenFile)
     }
 }
 
-// A file whose nth write fails, or (n = 0) whose first sync fails.
+// A file whose nth write fails, or (n = 0) whose first sync fails, and whose
+// reads fail while readsFail is set.
 class FlakyRom : public RomFile
 {
 public:
     explicit FlakyRom(int failing) : m_failing(failing), m_syncFails(failing == 0) {}
+    bool readsFail = false;
+    bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
+    {
+        return readsFail ? fail("Cannot read") : RomFile::read(offset, data, size);
+    }
     bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
     {
         return ++m_writes == m_failing ? fail("Cannot write") : RomFile::write(offset, data, size);
@@ -200,18 +208,31 @@ TEST(Apply, FinishesTheRecordAfterAFailedWriteOrSync)
     }
 }
 
-#ifndef _WIN32
-TEST(Apply, ReportsAFailedWrite)
+// What this program could not read or check is named as its own failure, with
+// the system's reason, never as another program's change.
+TEST(Apply, NamesItsOwnFailedChecks)
 {
-    RomFile rom;
-    ASSERT_TRUE(rom.open("/dev/full"));
+    TempRom file(TestImage::pattern(64));
+    FlakyRom rom(-1);
     RecordSnapshot snapshot;
-    ASSERT_TRUE(snapshot.take(rom, 0, 4));
-    const ApplyResult result = applyWrites(rom, snapshot, {write32(0, 7)});
-    EXPECT_EQ(result.status, ApplyResult::WriteFailed);
-    EXPECT_NE(result.message.find("Cannot write"), std::string::npos) << result.message;
-}
+    ASSERT_TRUE(rom.open(file.path()) && snapshot.take(rom, 16, 16));
+    rom.readsFail = true;
+    ApplyResult result = applyWrites(rom, snapshot, {write8(16, 1)});
+    EXPECT_EQ(result.status, ApplyResult::CheckFailed);
+    EXPECT_NE(result.message.find("could not be read back from the ROM file"), std::string::npos);
+    EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
+    EXPECT_EQ(file.bytes(), TestImage::pattern(64));
+#ifndef _WIN32
+    rom.readsFail = false;
+    std::filesystem::rename(file.path(), file.folder() / "aside.gba");
+    std::filesystem::create_symlink(file.path().filename(), file.path()); // a loop: no answer
+    result = applyWrites(rom, snapshot, {write8(16, 1)});
+    EXPECT_EQ(result.status, ApplyResult::CheckFailed);
+    EXPECT_NE(result.message.find("could not be checked by its name"), std::string::npos);
+    EXPECT_NE(result.message.find(std::generic_category().message(ELOOP)), std::string::npos)
+        << result.message;
 #endif
+}
 
 // ---- Number text ----
 

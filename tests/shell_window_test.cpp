@@ -1,6 +1,8 @@
 #include "shell/About.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
+#include "shell/program.h"
+#include "shell/qtdesktop.h"
 #include "tests/support/editorwindow.h"
 
 #include <QAction>
@@ -16,6 +18,10 @@
 
 #include <algorithm>
 #include <numeric>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -185,6 +191,54 @@ private slots:
                         .endsWith(QStringLiteral("ROM Filesize (in bytes): %1\r\n\r\nROM Region: ")
                                       .arg(std::max(size, 0))));
         }
+    }
+
+    void onlyRegularFilesOpen()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        std::vector<std::filesystem::path> names = {file.folder()};
+#ifdef _WIN32
+        names.push_back("NUL");
+#else
+        const auto pipe = file.folder() / "pipe.gba", link = file.folder() / "link.gba";
+        QVERIFY(mkfifo(pipe.c_str(), 0600) == 0);
+        std::filesystem::create_symlink("/dev/zero", link);
+        names.insert(names.end(), {"/dev/null", pipe, link});
+#endif
+        for (const auto &name : names) {
+            desktop = FakeDesktop();
+            auto window = started(name);
+            verifyNoRomOpen(*window);
+            QCOMPARE(desktop.messages.size(), 1);
+            QVERIFY2(desktop.messages[0].text.endsWith("reading and writing: not a regular file"),
+                     qPrintable(desktop.messages[0].text));
+        }
+    }
+
+    void messageBoxesAppearWhereTheUserLooks()
+    {
+        QtDesktop real;
+        QWidget owner;
+        owner.resize(300, 200);
+        QPoint centre;
+        const auto showAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget *box = QApplication::activeModalWidget();
+                centre = box ? box->frameGeometry().center() : QPoint();
+                if (box)
+                    box->close();
+            });
+            real.showMessage(&owner, Program::title(), QStringLiteral("Text"),
+                             QMessageBox::Warning);
+        };
+        showAndClose(); // before its window is first shown: on that window's screen
+        QVERIFY2((centre - owner.screen()->availableGeometry().center()).manhattanLength() < 20,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+        owner.move(owner.screen()->availableGeometry().topLeft() + QPoint(30, 40));
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        showAndClose(); // afterwards over the window
+        QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() < 20);
     }
 
     void japaneseImageIsRefusedAndTheProgramEnds()

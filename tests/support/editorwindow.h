@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ItemBox.h"
 #include "shell/romfile.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
@@ -10,12 +11,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTest>
 
 // An editor window, shown, over a ROM file of its own that is open before the
 // window loads its first record.
-template <class Window> struct EditorWindow
+template <class Window, class Rom = RomFile> struct EditorWindow
 {
     explicit EditorWindow(const std::vector<std::uint8_t> &image) : original(image), file(image)
     {
@@ -25,7 +27,8 @@ template <class Window> struct EditorWindow
     {
         return window.template findChild<T *>(name);
     }
-    void select(int row) const { window.template findChild<QListWidget *>()->setCurrentRow(row); }
+    QListWidget *list() const { return window.template findChild<QListWidget *>(); }
+    void select(int row) const { list()->setCurrentRow(row); }
     void apply() const { QTest::mouseClick(get<QWidget>("ApplyCMD"), Qt::LeftButton); }
     void type(const QString &name, const QString &text) const // as the user types it
     {
@@ -35,7 +38,7 @@ template <class Window> struct EditorWindow
 
     std::vector<std::uint8_t> original;
     TempRom file;
-    RomFile rom;
+    Rom rom;
     bool opened = rom.open(file.path());
     FakeDesktop desktop;
     Window window{rom, desktop};
@@ -66,4 +69,22 @@ inline bool showsWhole(const QLineEdit *box, const QString &text)
                                .marginsRemoved(box->textMargins());
     const int textArea = contents.width() - 2 * 2; // QLineEdit's margin on each side
     return qRound(QFontMetricsF(box->font()).horizontalAdvance(text)) + 1 <= textArea;
+}
+
+// Whether an item box shows the placeholder of every id without an entry whole:
+// ids of one hexadecimal digit four times over, so the font's widest digit is among them.
+inline bool showsEveryUnlistedIdWhole(ItemBox *box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    for (int digit = 1; digit <= 15; ++digit) {
+        box->setItemId(std::int16_t(digit * 0x1111 - (digit == 15)));
+        const QString shown = box->placeholderText();
+        if (shown.isEmpty() ||
+            QFontMetricsF(box->font()).horizontalAdvance(shown) > field.width() - 2)
+            return qWarning() << box->objectName() << field << shown, false;
+    }
+    return true;
 }
