@@ -88,13 +88,12 @@ void Form3::LoadCharData()
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    CharacterRecord record;
-    if (!m_snapshot.take(m_rom, CharacterTable::recordOffset(index), CharacterTable::recordSize) ||
-        !readCharacter(m_rom, index, record)) {
-        // Nothing shown belongs to this record, so "Apply" must not write it.
-        m_snapshot = RecordSnapshot();
+    // Nothing is shown when the read fails, and "Apply" then refuses.
+    const std::optional<CharacterRecord> read =
+        readRecord<CharacterRecord>(m_rom, index, m_snapshot);
+    if (!read)
         return;
-    }
+    const CharacterRecord &record = *read;
     showNumber(LVTXT, record.level);
     showNumber(HPTXT, record.hp);
     showNumber(MPTXT, record.mp);
@@ -149,7 +148,7 @@ void Form3::SaveCharData()
         warn(QString::fromStdString(check.message()));
         return;
     }
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, characterWrites(index, record));
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
     if (!result.ok())
         warn(QString::fromStdString(result.message));
 }

@@ -171,7 +171,7 @@ void Form5::connectControls()
 void Form5::LoadItemIndexes()
 {
     ItemLST->clear();
-    for (int index = 0; index < DropTable::count; ++index) {
+    for (int index = 0; index < DropRecord::table.count; ++index) {
         ItemLST->addItem(QStringLiteral("Index #: %1").arg(index));
         // Keep the screen alive, but leave the user's clicks and keys for
         // later: the main window is not blocked until this window shows, and a
@@ -187,16 +187,9 @@ void Form5::LoadItems()
     const int index = ItemLST->currentRow();
     if (index < 0)
         return;
-    // Remember the record before showing it, so that "Apply" refuses rather
-    // than overwrite a change made while it was being read.
-    m_snapshot = RecordSnapshot();
-    if (!m_snapshot.take(m_rom, DropTable::recordOffset(index), DropTable::recordSize))
+    const auto record = readRecord<DropRecord>(m_rom, index, m_snapshot);
+    if (!record)
         return;
-    const auto record = readDropRecord(m_rom, index);
-    if (!record) {
-        m_snapshot = RecordSnapshot();
-        return;
-    }
 
     TypingLimit::showText(INT01TXT, numberText(record->int01));
     Byte03TXT->setText(numberText(record->byte03));
@@ -232,7 +225,7 @@ void Form5::SaveItems()
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         record.items[slot] = std::int16_t(ItemCBO[slot]->itemId());
 
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, dropRecordWrites(index, record));
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
     if (!result.ok())
         warn(QString::fromStdString(result.message));
 }
