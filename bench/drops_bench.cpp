@@ -24,7 +24,7 @@ double applyMs(const std::filesystem::path &folder, int runs, Bench::QuietDeskto
     auto *apply = window.findChild<QPushButton *>(QStringLiteral("ApplyCMD"));
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
-        list->setCurrentRow(run % DropTable::count);
+        list->setCurrentRow(run % DropRecord::table.count);
         const auto start = std::chrono::steady_clock::now();
         apply->click();
         times.push_back(Bench::elapsedMs(start));
@@ -58,7 +58,7 @@ void benchForm5(const Bench::Folders &folders)
     auto *list = window.findChild<QListWidget *>(QStringLiteral("ItemLST"));
     int next = 1;
     Bench::row("select a record (boxes filled)",
-               Bench::medianMs(283, [&] { list->setCurrentRow(next++ % DropTable::count); }),
+               Bench::medianMs(283, [&] { list->setCurrentRow(next++ % DropRecord::table.count); }),
                "target <= 1 ms");
 
     Bench::row("Apply, before the sync (image in memory)", applyMs(folders.memory, 283, desktop),

@@ -84,17 +84,17 @@ void Form3::LoadCharData()
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    CharacterRecord record;
-    if (!m_snapshot.take(m_rom, CharacterTable::recordOffset(index), CharacterTable::recordSize) ||
-        !readCharacter(m_rom, index, record)) {
+    const std::optional<CharacterRecord> read =
+        readRecord<CharacterRecord>(m_rom, index, m_snapshot);
+    if (!read) {
         // The load ends without a word, but shows nothing of another record.
-        m_snapshot = RecordSnapshot();
         clearRecord(ApplyCMD);
         for (ItemBox *box : m_itemBoxes)
             box->setItemId(-1);
         return;
     }
     ApplyCMD->setEnabled(true);
+    const CharacterRecord &record = *read;
     showNumber(LVTXT, record.level);
     showNumber(HPTXT, record.hp);
     showNumber(MPTXT, record.mp);
@@ -144,7 +144,7 @@ void Form3::SaveCharData()
         warn(QString::fromStdString(check.message()));
         return;
     }
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, characterWrites(index, record));
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
     if (!result.ok())
         warn(QString::fromStdString(result.message));
 }

@@ -61,7 +61,7 @@ void Form3::createControls()
     CharLST = new QListWidget(this);
     CharLST->setObjectName(QStringLiteral("CharLST"));
     CharLST->setAccessibleName(QStringLiteral("Character list"));
-    for (int index = 0; index < CharacterTable::count; ++index)
+    for (int index = 0; index < CharacterRecord::table.count; ++index)
         CharLST->addItem(QStringLiteral("Charcter %1").arg(index + 1));
 
     Frame1 = new QGroupBox(this);

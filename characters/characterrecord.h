@@ -1,27 +1,10 @@
 #pragma once
 
-#include "shell/applywrites.h"
+#include "shell/recordtable.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
-
-class RomFile;
-
-// The playable characters' statistics and equipment: one fixed table of
-// 32-byte records. Multi-byte fields are little-endian and signed.
-namespace CharacterTable {
-
-inline constexpr std::uint64_t offset = 0xF2AD8;
-inline constexpr int count = 15;
-inline constexpr std::size_t recordSize = 32;
-
-constexpr std::uint64_t recordOffset(int index)
-{
-    return offset + recordSize * std::uint64_t(index);
-}
-
-} // namespace CharacterTable
 
 // Equipment slots in the order the record holds them.
 enum class Slot
@@ -40,20 +23,28 @@ constexpr bool amountSharesIdByte(Slot slot)
     return slot >= Slot::Head;
 }
 
-// Field offsets inside a record. Bytes 19, 23, 30 and 31 belong to no field.
+// Where each field sits in a character record. Bytes 19, 23, 30 and 31 belong to no field.
 namespace CharacterField {
 
-inline constexpr int level = 0;    // 8-bit
-inline constexpr int hand = 1;     // 8-bit: 0 right-handed, 1 left-handed, 2 ambidextrous
-inline constexpr int hp = 2;       // 16-bit
-inline constexpr int mp = 4;       // 16-bit
-inline constexpr int stats = 6;    // five 8-bit statistics: STR, AGI, STAM, INT, SPIR
-inline constexpr int unknown = 11; // 8-bit
-inline constexpr int exp = 12;     // 32-bit
-// The 16-bit item id and the 8-bit amount of each slot. For Head, Body and Arms
-// the amount byte is also the high byte of the item id.
-inline constexpr std::array<int, slotCount> itemId = {16, 20, 24, 26, 28};
-inline constexpr std::array<int, slotCount> amount = {18, 22, 25, 27, 29};
+using Field = RecordField;
+inline constexpr Field level = Field::u8("LV", 0);
+// The primary hand: 0 right-handed, 1 left-handed, 2 ambidextrous.
+inline constexpr Field hand = Field::u8("primary hand", 1);
+inline constexpr Field hp = Field::i16("HP", 2);
+inline constexpr Field mp = Field::i16("MP", 4);
+inline constexpr std::array<Field, 5> stats = {Field::u8("STR", 6), Field::u8("AGI", 7),
+                                               Field::u8("STAM", 8), Field::u8("INT", 9),
+                                               Field::u8("SPIR", 10)};
+inline constexpr Field unknown = Field::u8("UNK", 11);
+inline constexpr Field exp = Field::i32("EXP", 12);
+// Each slot's item id and amount. For Head, Body and Arms the amount byte is
+// also the high byte of the item id.
+inline constexpr std::array<Field, slotCount> itemId = {
+    Field::i16("R-Hand", 16), Field::i16("L-Hand", 20), Field::i16("Head", 24),
+    Field::i16("Body", 26), Field::i16("Arms", 28)};
+inline constexpr std::array<Field, slotCount> amount = {
+    Field::u8("R-Hand amount", 18), Field::u8("L-Hand amount", 22), Field::u8("Head amount", 25),
+    Field::u8("Body amount", 27), Field::u8("Arms amount", 29)};
 
 } // namespace CharacterField
 
@@ -63,8 +54,11 @@ struct Equipment
     std::uint8_t amount = 0;
 };
 
+// The playable characters' statistics and equipment.
 struct CharacterRecord
 {
+    static constexpr RecordTable table{"characters", 0xF2AD8, 15, 32};
+
     std::uint8_t level = 0;
     // Always set by a read; when unset, "Apply" leaves the byte as it is.
     std::optional<std::uint8_t> hand;
@@ -75,14 +69,23 @@ struct CharacterRecord
     std::int32_t exp = 0;
     std::array<Equipment, slotCount> equipment{};
 
-    Equipment &slot(Slot which) { return equipment[std::size_t(which)]; }
-    const Equipment &slot(Slot which) const { return equipment[std::size_t(which)]; }
+    // In the order "Apply" writes them: LV, HP, MP, the five statistics, UNK,
+    // EXP, each slot's item id then its amount (where the two share a byte, the
+    // amount wins), and last the hand.
+    template <class Self, class Visit> static void eachField(Self &record, Visit visit)
+    {
+        namespace F = CharacterField;
+        visit(F::level, record.level);
+        visit(F::hp, record.hp);
+        visit(F::mp, record.mp);
+        for (std::size_t i = 0; i < F::stats.size(); ++i)
+            visit(F::stats[i], record.stats[i]);
+        visit(F::unknown, record.unknown);
+        visit(F::exp, record.exp);
+        for (std::size_t i = 0; i < slotCount; ++i) {
+            visit(F::itemId[i], record.equipment[i].itemId);
+            visit(F::amount[i], record.equipment[i].amount);
+        }
+        visit(F::hand, record.hand);
+    }
 };
-
-// Reads record index (0..14) field by field, in the order the editor loads it.
-// False when a read fails; the file's message is in rom.errorString().
-bool readCharacter(RomFile &rom, int index, CharacterRecord &record);
-
-// The writes of "Apply", in order: LV, HP, MP, the five statistics, UNK, EXP,
-// each slot's item id then its amount, and last the hand when it is set.
-RomWrites characterWrites(int index, const CharacterRecord &record);

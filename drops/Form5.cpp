@@ -173,7 +173,7 @@ void Form5::connectControls()
 void Form5::LoadItemIndexes()
 {
     ItemLST->clear();
-    for (int index = 0; index < DropTable::count; ++index) {
+    for (int index = 0; index < DropRecord::table.count; ++index) {
         ItemLST->addItem(QStringLiteral("Index #: %1").arg(index));
         // Keep the screen alive, but leave the user's clicks and keys for
         // later: the main window is not blocked until this window shows, and a
@@ -189,15 +189,9 @@ void Form5::LoadItems()
     const int index = ItemLST->currentRow();
     if (index < 0)
         return;
-    // Remember the record before showing it, so that "Apply" refuses rather
-    // than overwrite a change made while it was being read.
-    m_snapshot = RecordSnapshot();
-    const bool taken =
-        m_snapshot.take(m_rom, DropTable::recordOffset(index), DropTable::recordSize);
-    const auto record = taken ? readDropRecord(m_rom, index) : std::nullopt;
+    const auto record = readRecord<DropRecord>(m_rom, index, m_snapshot);
     if (!record) {
         // The load ends without a word, but shows nothing of another record.
-        m_snapshot = RecordSnapshot();
         clearRecord(ApplyCMD);
         for (ItemBox *box : ItemCBO)
             box->setItemId(-1);
@@ -239,7 +233,7 @@ void Form5::SaveItems()
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         record.items[slot] = std::int16_t(ItemCBO[slot]->itemId());
 
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, dropRecordWrites(index, record));
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
     if (!result.ok())
         warn(QString::fromStdString(result.message));
 }

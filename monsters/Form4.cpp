@@ -135,19 +135,19 @@ QLineEdit *Form4::addBox(QGridLayout *grid, int row, int column, const QString &
 }
 
 QLineEdit *Form4::addUnknownBox(QGridLayout *grid, int row, const QString &name,
-                                std::uint64_t fieldOffset)
+                                const RecordField &field)
 {
     QLineEdit *box = addBox(grid, row, 3, name, QStringLiteral("Unknown:"), 0);
     box->setReadOnly(true);
     box->setAccessibleDescription(
-        QStringLiteral("Unknown field at record offset %1, read-only").arg(fieldOffset));
+        QStringLiteral("Unknown field at record offset %1, read-only").arg(field.at));
     paintGrey(box);
     return box;
 }
 
 void Form4::arrangeControls()
 {
-    namespace F = MonsterTable::Field;
+    namespace F = MonsterField;
     auto *grid = new QGridLayout(Frame1);
     grid->setContentsMargins(px(90), px(180), px(90), px(90));
     grid->setHorizontalSpacing(px(1260 - 90 - 1125));
@@ -249,8 +249,8 @@ void Form4::SaveMonsterData()
     stats.hp = std::int32_t(take(HPTXT, std::numeric_limits<std::int32_t>::min(),
                                  std::numeric_limits<std::int32_t>::max()));
     // -32768..-1 wrap to their 16-bit two's complement.
-    stats.exp = std::uint16_t(take(EXPTXT, MonsterTable::wordMin, MonsterTable::wordMax));
-    stats.vesk = std::uint16_t(take(VeskTXT, MonsterTable::wordMin, MonsterTable::wordMax));
+    stats.exp = std::uint16_t(take(EXPTXT, MonsterStats::wordMin, MonsterStats::wordMax));
+    stats.vesk = std::uint16_t(take(VeskTXT, MonsterStats::wordMin, MonsterStats::wordMax));
     stats.str = std::uint8_t(take(STRTXT, 0, byteCap));
     stats.def = std::uint8_t(take(DEFTXT, 0, byteCap));
     stats.magDef = std::uint8_t(take(MAGDEFTXT, 0, byteCap));
@@ -259,7 +259,7 @@ void Form4::SaveMonsterData()
         warn(QString::fromStdString(check.message()));
         return;
     }
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, monsterWrites(n, stats));
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(n, stats));
     if (!result.ok())
         warn(QString::fromStdString(result.message));
 }
@@ -267,13 +267,8 @@ void Form4::SaveMonsterData()
 void Form4::LoadMonsterData()
 {
     const int n = selectedMonster();
-    // The bytes on disk are remembered before the fields are read, so a change
-    // made by another program in between stops "Apply" instead of being overwritten.
-    const bool taken =
-        m_snapshot.take(m_rom, MonsterTable::recordOffset(n), MonsterTable::recordSize);
-    const auto record = taken ? MonsterRecord::read(m_rom, n) : std::nullopt;
+    const auto record = readRecord<MonsterRecord>(m_rom, n, m_snapshot);
     if (!record) {
-        m_snapshot = RecordSnapshot();
         clearRecord(ApplyCMD);
         warn(QStringLiteral("Monster %1 could not be read from the ROM file.\n\n%2")
                  .arg(QString::number(n), QString::fromStdString(m_rom.errorString())));
@@ -315,7 +310,7 @@ void Form4::LoadMonsters()
 {
     MonsterLST->clear();
     pbar->show();
-    for (int n = 0; n < MonsterTable::count; ++n) {
+    for (int n = 0; n < MonsterRecord::table.count; ++n) {
         MonsterLST->addItem(QStringLiteral("Monster #: %1").arg(n));
         pbar->setValue(n);
         // Let the bar paint; input waits, so no other window acts in the middle of the fill.

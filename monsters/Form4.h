@@ -50,7 +50,7 @@ private:
     QLineEdit *addBox(QGridLayout *grid, int row, int column, const QString &name,
                       const QString &label, int typingLimit);
     QLineEdit *addUnknownBox(QGridLayout *grid, int row, const QString &name,
-                             std::uint64_t fieldOffset);
+                             const RecordField &field);
     int selectedMonster() const;
     void warn(const QString &text);
 

@@ -51,14 +51,12 @@ RomWrite write8(std::uint64_t offset, std::uint8_t value)
 
 RomWrite write16(std::uint64_t offset, std::uint16_t value)
 {
-    const auto bytes = LittleEndian::fromU16(value);
-    return {offset, {bytes.begin(), bytes.end()}};
+    return {offset, LittleEndian::fromUnsigned(value, 2)};
 }
 
 RomWrite write32(std::uint64_t offset, std::uint32_t value)
 {
-    const auto bytes = LittleEndian::fromU32(value);
-    return {offset, {bytes.begin(), bytes.end()}};
+    return {offset, LittleEndian::fromUnsigned(value, 4)};
 }
 
 bool RecordSnapshot::take(RomFile &rom, std::uint64_t offset, std::size_t size)

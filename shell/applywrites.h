@@ -30,6 +30,7 @@ public:
     bool isTaken() const { return !m_bytes.empty(); }
     std::uint64_t offset() const { return m_offset; }
     std::size_t size() const { return m_bytes.size(); }
+    const std::vector<std::uint8_t> &bytes() const { return m_bytes; }
     // The remembered byte at a file offset inside the record.
     bool byteAt(std::uint64_t offset, std::uint8_t &byte) const;
     // Remembers what is on disk now for the bytes the writes cover, after a

@@ -1,8 +1,5 @@
 #include "shell/romfile.h"
 
-#include "shell/littleendian.h"
-
-#include <array>
 #include <cstring>
 #include <system_error>
 
@@ -330,25 +327,4 @@ bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t 
         return false;
     }
     return writeAt(offset, data, size);
-}
-
-bool readU8(RomFile &rom, std::uint64_t offset, std::uint8_t &value)
-{
-    return rom.read(offset, &value, 1);
-}
-
-bool readI16(RomFile &rom, std::uint64_t offset, std::int16_t &value)
-{
-    std::array<std::uint8_t, 2> bytes{};
-    const bool ok = rom.read(offset, bytes.data(), bytes.size());
-    value = LittleEndian::toI16(bytes.data());
-    return ok;
-}
-
-bool readI32(RomFile &rom, std::uint64_t offset, std::int32_t &value)
-{
-    std::array<std::uint8_t, 4> bytes{};
-    const bool ok = rom.read(offset, bytes.data(), bytes.size());
-    value = LittleEndian::toI32(bytes.data());
-    return ok;
 }

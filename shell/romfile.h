@@ -60,8 +60,3 @@ private:
     std::filesystem::path m_path;
     std::string m_error;
 };
-
-// Little-endian field access over the open file; each call is one positioned read.
-bool readU8(RomFile &rom, std::uint64_t offset, std::uint8_t &value);
-bool readI16(RomFile &rom, std::uint64_t offset, std::int16_t &value);
-bool readI32(RomFile &rom, std::uint64_t offset, std::int32_t &value);

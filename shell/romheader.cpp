@@ -22,7 +22,7 @@ bool readTitle(RomFile &rom, std::string &title)
 
 bool readRegionLetter(RomFile &rom, std::uint8_t &letter)
 {
-    return readU8(rom, regionOffset, letter);
+    return rom.read(regionOffset, &letter, 1);
 }
 
 std::string regionText(std::uint8_t letter)

@@ -17,8 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes editable(std::initializer_list<std::pair<std::uint64_t, Bytes>> changes = {})
 {
     Bytes image = TestImage::pattern();
-    for (int index = 0; index < DropTable::count; ++index)
-        image[DropTable::recordOffset(index) + 2] = std::uint8_t(index % 4);
+    for (int index = 0; index < DropRecord::table.count; ++index)
+        image[DropRecord::table.recordOffset(index) + DropField::Byte03.at] =
+            std::uint8_t(index % 4);
     for (const auto &[offset, bytes] : changes)
         TestImage::put(image, offset, bytes);
     return image;
@@ -143,10 +144,10 @@ private slots:
         QCOMPARE(expanded, QStringList({"00", "11"}));
 
         // Each editor's options, from a record that has another one on.
-        const std::uint64_t hand = CharacterTable::recordOffset(0) + 1;
+        const std::uint64_t hand = CharacterRecord::table.recordOffset(0) + CharacterField::hand.at;
         QCOMPARE(toggledAndApplied<Form3>(editable({{hand, {2}}}), hand),
                  QStringList({"LHOPT=1", "RHOPT=0", "LROPT=2"}));
-        const std::uint64_t chance = DropTable::recordOffset(0) + 2;
+        const std::uint64_t chance = DropRecord::table.recordOffset(0) + DropField::Byte03.at;
         QCOMPARE(toggledAndApplied<Form5>(editable({{chance, {3}}}), chance),
                  QStringList({"Item01OPT=0", "Item02OPT=1", "Item03OPT=2", "Item04OPT=3"}));
         QCOMPARE(toggledAndApplied<Form4>(editable(), 0), QStringList());
@@ -155,9 +156,10 @@ private slots:
 
     void everyEditorReloadsTheShownRecord()
     {
-        reloadsTheShownRecord<Form3>("LVTXT", CharacterTable::recordOffset(1), {});
-        reloadsTheShownRecord<Form4>("STRTXT", MonsterTable::recordOffset(1) + 9, {});
-        reloadsTheShownRecord<Form5>("INT01TXT", DropTable::recordOffset(1), {0});
+        reloadsTheShownRecord<Form3>("LVTXT", CharacterRecord::table.recordOffset(1), {});
+        reloadsTheShownRecord<Form4>(
+            "STRTXT", MonsterRecord::table.recordOffset(1) + MonsterField::STR.at, {});
+        reloadsTheShownRecord<Form5>("INT01TXT", DropRecord::table.recordOffset(1), {0});
     }
 
     void everyEditorShowsNothingOfAnotherRecordAfterAFailedRead()

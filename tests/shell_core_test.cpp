@@ -27,7 +27,7 @@ Bytes readBack(RomFile &rom, std::uint64_t offset, std::size_t size)
 
 // ---- RomFile ----
 
-TEST(RomFile, ReadsAnyWidthLittleEndianZeroPastTheEndAndWritesInPlace)
+TEST(RomFile, ReadsAnyWidthZeroPastTheEndAndWritesInPlace)
 {
     TempRom file({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F});
     RomFile rom;
@@ -41,13 +41,6 @@ TEST(RomFile, ReadsAnyWidthLittleEndianZeroPastTheEndAndWritesInPlace)
         {0x100000, 4, {0, 0, 0, 0}}};
     for (const auto &[offset, size, expected] : cases)
         EXPECT_EQ(readBack(rom, offset, size), expected) << "offset " << offset;
-
-    std::int16_t i16 = 0, negative16 = 0;
-    std::int32_t i32 = 0, max32 = 0;
-    ASSERT_TRUE(readI16(rom, 1, i16) && readI32(rom, 0, i32));
-    ASSERT_TRUE(readI16(rom, 6, negative16) && readI32(rom, 8, max32)); // two's complement
-    EXPECT_EQ(std::tuple(i16, i32, negative16, max32),
-              std::tuple(0x0302, 0x04030201, -32768, 2147483647));
 
     const std::array<std::uint8_t, 4> value{0xDE, 0xAD, 0xBE, 0xEF};
     EXPECT_TRUE(rom.write(8, value.data(), 4));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/recordtable.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -7,7 +9,7 @@
 // ROM images for tests: made in memory, written to a file of their own.
 namespace TestImage {
 
-inline constexpr std::size_t defaultSize = 0x100000; // holds all three tables
+inline constexpr std::size_t defaultSize = velmoraImageSize;
 
 // Every byte from a seeded generator, so a run can be repeated.
 std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = defaultSize);
