@@ -6,5 +6,5 @@
 
 EditorOpeners standardEditors()
 {
-    return {&Form3::open, &Form4::open, &Form5::open};
+    return {&openEditor<Form3>, &openEditor<Form4>, &openEditor<Form5>};
 }

@@ -2,47 +2,20 @@
 
 #include "catalogue/ItemBox.h"
 #include "catalogue/itemcatalogue.h"
-#include "shell/TypingLimit.h"
-#include "shell/desktop.h"
 #include "shell/fieldcheck.h"
-#include "shell/numbertext.h"
-#include "shell/romfile.h"
-#include "shell/windowfont.h"
-#include "version.h"
 
 #include <QButtonGroup>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
-#include <limits>
-
-namespace {
-
-void showNumber(QLineEdit *box, std::int64_t value)
-{
-    TypingLimit::showText(box, QString::fromStdString(NumberText::fromValue(value)));
-}
-
-} // namespace
-
 Form3::Form3(RomFile &rom, Desktop &desktop, QWidget *parent)
-    : EditorDialog(parent), m_rom(rom), m_desktop(desktop)
+    : EditorDialog(rom, desktop, "Form3", QStringLiteral("Character Stats Editor"), parent)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Character Stats Editor"));
-    setFont(windowFont());
     createControls();
     arrangeControls();
     connectControls();
     Form_Load();
-}
-
-void Form3::open(QWidget *parent, RomFile &rom, Desktop &desktop)
-{
-    Form3 window(rom, desktop, parent);
-    window.exec();
 }
 
 void Form3::connectControls()
@@ -84,8 +57,7 @@ void Form3::LoadCharData()
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    const std::optional<CharacterRecord> read =
-        readRecord<CharacterRecord>(m_rom, index, m_snapshot);
+    const std::optional<CharacterRecord> read = readShownRecord<CharacterRecord>(index);
     if (!read) {
         // The load ends without a word, but shows nothing of another record.
         clearRecord(ApplyCMD);
@@ -114,39 +86,30 @@ void Form3::LoadCharData()
 
 void Form3::SaveCharData()
 {
+    namespace F = CharacterField;
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    constexpr std::int64_t i16min = std::numeric_limits<std::int16_t>::min();
-    constexpr std::int64_t i16max = std::numeric_limits<std::int16_t>::max();
-    constexpr std::int64_t i32min = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t i32max = std::numeric_limits<std::int32_t>::max();
     FieldCheck check;
-    const auto take = [&check](const QLineEdit *box, std::int64_t min, std::int64_t max) {
-        return check.take(box->accessibleName().toStdString(), box->text().toStdString(), min, max);
+    const auto value = [&check](const QLineEdit *box, const RecordField &field) {
+        return take(check, box, field.minimum(), field.maximum());
     };
     CharacterRecord record;
-    record.level = std::uint8_t(take(LVTXT, 0, 255));
-    record.hp = std::int16_t(take(HPTXT, i16min, i16max));
-    record.mp = std::int16_t(take(MPTXT, i16min, i16max));
+    record.level = std::uint8_t(value(LVTXT, F::level));
+    record.hp = std::int16_t(value(HPTXT, F::hp));
+    record.mp = std::int16_t(value(MPTXT, F::mp));
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        record.stats[i] = std::uint8_t(take(m_statBoxes[i], 0, 255));
-    record.unknown = std::uint8_t(take(UNKTXT, 0, 255));
-    record.exp = std::int32_t(take(EXPTXT, i32min, i32max));
+        record.stats[i] = std::uint8_t(value(m_statBoxes[i], F::stats[i]));
+    record.unknown = std::uint8_t(value(UNKTXT, F::unknown));
+    record.exp = std::int32_t(value(EXPTXT, F::exp));
     for (std::size_t i = 0; i < slotCount; ++i) {
         // No selection is -1, stored as FF FF; an id without an entry goes back as it came.
         record.equipment[i].itemId = std::int16_t(std::uint16_t(m_itemBoxes[i]->itemId()));
-        record.equipment[i].amount = std::uint8_t(take(m_amountBoxes[i], 0, 255));
+        record.equipment[i].amount = std::uint8_t(value(m_amountBoxes[i], F::amount[i]));
     }
     if (m_handGroup->checkedId() >= 0)
         record.hand = std::uint8_t(m_handGroup->checkedId());
-    if (!check.ok()) {
-        warn(QString::fromStdString(check.message()));
-        return;
-    }
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
-    if (!result.ok())
-        warn(QString::fromStdString(result.message));
+    applyRecord(check, recordWrites(index, record));
 }
 
 void Form3::equipmentPicked(Slot slot, int position)
@@ -156,22 +119,4 @@ void Form3::equipmentPicked(Slot slot, int position)
     if (amountSharesIdByte(slot) && position >= 0)
         showNumber(m_amountBoxes[std::size_t(slot)],
                    (ItemCatalogue::idForPosition(position) >> 8) & 0xFF);
-}
-
-void Form3::warn(const QString &text)
-{
-    m_desktop.showMessage(this, QString::fromUtf8(Version::title), text, QMessageBox::Warning);
-}
-
-bool Form3::eventFilter(QObject *watched, QEvent *event)
-{
-    // Tabbing into the options lands on the selected one, as on the Windows desktop.
-    if (event->type() == QEvent::FocusIn && m_handGroup->buttons().contains(watched)) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        QAbstractButton *checked = m_handGroup->checkedButton();
-        if (checked && checked != watched &&
-            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
-            checked->setFocus(reason);
-    }
-    return EditorDialog::eventFilter(watched, event);
 }

@@ -1,20 +1,14 @@
 #pragma once
 
 #include "characters/characterrecord.h"
-#include "shell/applywrites.h"
-
 #include "shell/EditorDialog.h"
+
 #include <array>
 
-class Desktop;
 class ItemBox;
 class QButtonGroup;
 class QGroupBox;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class QRadioButton;
-class RomFile;
 
 // The character stats editor: pick one of the 15 characters, edit its record,
 // and "Apply" writes it straight into the ROM file.
@@ -24,12 +18,6 @@ class Form3 : public EditorDialog
 
 public:
     Form3(RomFile &rom, Desktop &desktop, QWidget *parent = nullptr);
-
-    // Creates the window afresh and shows it modally over parent.
-    static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -43,11 +31,6 @@ private:
     void LoadCharData();
     void SaveCharData();
     void equipmentPicked(Slot slot, int position);
-    void warn(const QString &text);
-
-    RomFile &m_rom;
-    Desktop &m_desktop;
-    RecordSnapshot m_snapshot;
 
     QListWidget *CharLST = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -2,7 +2,6 @@
 #include "characters/Form3.h"
 
 #include "catalogue/ItemBox.h"
-#include "shell/TypingLimit.h"
 #include "shell/boxwidth.h"
 
 #include <QButtonGroup>
@@ -32,27 +31,12 @@ constexpr std::array<const char *, slotCount> slotLabels = {
 constexpr std::array<const char *, slotCount> amountLabels = {
     "R-Hand amount:", "L-Hand amount:", "Head amount:", "Body amount:", "Arms amount:"};
 
-// Pixel sizes at 96 dots per inch, from the window's design in twips.
-constexpr int textBoxWidth = 55;
-constexpr int amountBoxWidth = 23;
-constexpr int itemBoxWidth = 149;
-constexpr int buttonWidth = 99;
-
-QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessibleName, int limit)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(accessibleName);
-    new TypingLimit(limit, box);
-    return box;
-}
-
-QLabel *labelFor(QWidget *buddy, const char *text)
-{
-    auto *label = new QLabel(QString::fromLatin1(text), buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
-}
+// Sizes of the window's design, in twips.
+constexpr int textBoxWidth = 825;
+constexpr int amountBoxWidth = 345;
+constexpr int itemBoxWidth = 2235;
+constexpr int buttonWidth = 1485;
+constexpr int listWidth = 1455;
 
 } // namespace
 
@@ -68,23 +52,23 @@ void Form3::createControls()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setAccessibleName(QStringLiteral("Character record"));
 
-    NameTXT = textBox(Frame1, "NameTXT", QStringLiteral("Name:"), 6);
+    NameTXT = createNumberBox(Frame1, "NameTXT", QStringLiteral("Name:"), 6);
     NameTXT->setEnabled(false);
-    QPalette grey = NameTXT->palette();
-    grey.setColor(QPalette::Base, QColor(192, 192, 192));
-    NameTXT->setPalette(grey);
-    LVTXT = textBox(Frame1, "LVTXT", QStringLiteral("LV:"), 6);
-    EXPTXT = textBox(Frame1, "EXPTXT", QStringLiteral("EXP:"), 8);
-    HPTXT = textBox(Frame1, "HPTXT", QStringLiteral("HP:"), 4);
-    MPTXT = textBox(Frame1, "MPTXT", QStringLiteral("MP:"), 4);
+    showReadOnly(NameTXT);
+    LVTXT = createNumberBox(Frame1, "LVTXT", QStringLiteral("LV:"), 6);
+    EXPTXT = createNumberBox(Frame1, "EXPTXT", QStringLiteral("EXP:"), 8);
+    HPTXT = createNumberBox(Frame1, "HPTXT", QStringLiteral("HP:"), 4);
+    MPTXT = createNumberBox(Frame1, "MPTXT", QStringLiteral("MP:"), 4);
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        m_statBoxes[i] = textBox(Frame1, statNames[i], QString::fromLatin1(statLabels[i]), 3);
+        m_statBoxes[i] =
+            createNumberBox(Frame1, statNames[i], QString::fromLatin1(statLabels[i]), 3);
 
     for (std::size_t i = 0; i < slotCount; ++i) {
         m_itemBoxes[i] = new ItemBox(Frame1);
         m_itemBoxes[i]->setObjectName(QString::fromLatin1(itemNames[i]));
         m_itemBoxes[i]->setAccessibleName(QString::fromLatin1(slotLabels[i]));
-        m_amountBoxes[i] = textBox(Frame1, amountNames[i], QString::fromLatin1(amountLabels[i]), 2);
+        m_amountBoxes[i] =
+            createNumberBox(Frame1, amountNames[i], QString::fromLatin1(amountLabels[i]), 2);
         // These amounts are the item id's high byte; they follow the item picked.
         m_amountBoxes[i]->setEnabled(!amountSharesIdByte(Slot(i)));
     }
@@ -96,8 +80,8 @@ void Form3::createControls()
     m_handGroup->addButton(RHOPT, 0);
     m_handGroup->addButton(LHOPT, 1);
     m_handGroup->addButton(LROPT, 2);
+    enterAtChosen(m_handGroup);
     for (QRadioButton *option : {LHOPT, RHOPT, LROPT}) {
-        option->installEventFilter(this);
         option->setAccessibleName(option->text());
         option->setAccessibleDescription(QStringLiteral("Primary Hand"));
     }
@@ -105,12 +89,12 @@ void Form3::createControls()
     RHOPT->setObjectName(QStringLiteral("RHOPT"));
     LROPT->setObjectName(QStringLiteral("LROPT"));
 
-    UNKTXT = textBox(Frame1, "UNKTXT", QStringLiteral("Unknown:"), 3);
+    UNKTXT = createNumberBox(Frame1, "UNKTXT", QStringLiteral("Unknown:"), 3);
 
     ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
     CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
     for (QPushButton *button : {ApplyCMD, CancelCMD})
-        button->setMinimumWidth(buttonWidth);
+        button->setMinimumWidth(twips(buttonWidth));
 }
 
 void Form3::arrangeControls()
@@ -121,12 +105,12 @@ void Form3::arrangeControls()
         {NameTXT, "Name:"}, {LVTXT, "LV:"}, {EXPTXT, "EXP:"}, {HPTXT, "HP:"}, {MPTXT, "MP:"}};
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
         column.emplace_back(m_statBoxes[i], statLabels[i]);
-    // One width for the column: the widest EXP, never narrower than designed.
-    const int width = std::max(textBoxWidth, widthShowing(EXPTXT, WidestText::int32));
+    // One width for the column: that of the widest EXP.
     for (std::size_t row = 0; row < column.size(); ++row) {
-        fields->addWidget(labelFor(column[row].first, column[row].second), int(row), 0);
-        fields->addWidget(column[row].first, int(row), 1);
-        column[row].first->setFixedWidth(width);
+        const auto &[box, label] = column[row];
+        fields->addWidget(labelFor(box, QString::fromLatin1(label)), int(row), 0);
+        fields->addWidget(box, int(row), 1);
+        setWidthFor(box, WidestText::int32, textBoxWidth);
     }
     fields->setRowStretch(int(column.size()), 1);
 
@@ -134,26 +118,25 @@ void Form3::arrangeControls()
     equipment->setVerticalSpacing(2);
     for (std::size_t i = 0; i < slotCount; ++i) {
         const int row = int(i);
-        equipment->addWidget(labelFor(m_itemBoxes[i], slotLabels[i]), row, 0);
+        equipment->addWidget(labelFor(m_itemBoxes[i], QString::fromLatin1(slotLabels[i])), row, 0);
         equipment->addWidget(m_itemBoxes[i], row, 1);
-        m_itemBoxes[i]->setMinimumWidth(itemBoxWidth);
+        m_itemBoxes[i]->setMinimumWidth(twips(itemBoxWidth));
         equipment->addWidget(m_amountBoxes[i], row, 3);
-        m_amountBoxes[i]->setFixedWidth(
-            std::max(amountBoxWidth, widthShowing(m_amountBoxes[i], WidestText::byte)));
+        setWidthFor(m_amountBoxes[i], WidestText::byte, amountBoxWidth);
     }
     auto *line = new QFrame(Frame1);
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
     equipment->addWidget(line, 0, 2, slotCount, 1);
 
-    auto *handLabel = labelFor(LHOPT, "Primary Hand:");
+    auto *handLabel = labelFor(LHOPT, QStringLiteral("Primary Hand:"));
     equipment->addWidget(handLabel, slotCount, 0);
     equipment->addWidget(LHOPT, slotCount, 1, 1, 3, Qt::AlignLeft);
     equipment->addWidget(RHOPT, slotCount + 1, 1, 1, 3, Qt::AlignLeft);
     equipment->addWidget(LROPT, slotCount + 2, 1, 1, 3, Qt::AlignLeft);
-    equipment->addWidget(labelFor(UNKTXT, "Unknown:"), slotCount + 3, 0);
+    equipment->addWidget(labelFor(UNKTXT, QStringLiteral("Unknown:")), slotCount + 3, 0);
     equipment->addWidget(UNKTXT, slotCount + 3, 1, Qt::AlignLeft);
-    UNKTXT->setFixedWidth(width);
+    setWidthFor(UNKTXT, WidestText::int32, textBoxWidth);
     equipment->setRowStretch(slotCount + 4, 1);
 
     auto *frame = new QHBoxLayout(Frame1);
@@ -162,7 +145,7 @@ void Form3::arrangeControls()
     frame->addLayout(fields);
     frame->addLayout(equipment);
 
-    CharLST->setFixedWidth(97);
+    CharLST->setFixedWidth(twips(listWidth));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ApplyCMD);

@@ -2,14 +2,8 @@
 
 #include "catalogue/ItemBox.h"
 #include "drops/droprecord.h"
-#include "shell/TypingLimit.h"
 #include "shell/boxwidth.h"
-#include "shell/desktop.h"
 #include "shell/fieldcheck.h"
-#include "shell/numbertext.h"
-#include "shell/romfile.h"
-#include "shell/windowfont.h"
-#include "version.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -31,32 +25,16 @@ const char *const refusedRecordText =
     "You have loaded a NON US ROM or put in a value more than 3 in this offset, please "
     "correct this or restore the US ROM.";
 
-QString numberText(std::int64_t value)
-{
-    return QString::fromStdString(NumberText::fromValue(value));
-}
-
 } // namespace
 
 Form5::Form5(RomFile &rom, Desktop &desktop, QWidget *parent)
-    : EditorDialog(parent), m_rom(rom), m_desktop(desktop)
+    : EditorDialog(rom, desktop, "Form5", QStringLiteral("Monster Item Editor"), parent)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Monster Item Editor"));
-    setFont(windowFont());
-
     createControls();
     arrangeControls();
     LoadItemIndexes();
     connectControls();
     ItemLST->setCurrentRow(0);
-}
-
-void Form5::open(QWidget *parent, RomFile &rom, Desktop &desktop)
-{
-    Form5 window(rom, desktop, parent);
-    if (!window.m_refused)
-        window.exec();
 }
 
 void Form5::createControls()
@@ -67,11 +45,8 @@ void Form5::createControls()
     ItemLST->setSelectionMode(QAbstractItemView::SingleSelection);
     ItemLST->setUniformItemSizes(true);
 
-    INT01TXT = new QLineEdit(this);
-    INT01TXT->setObjectName(QStringLiteral("INT01TXT"));
-    INT01TXT->setAccessibleName(QStringLiteral("Unknown value"));
+    INT01TXT = createNumberBox(this, "INT01TXT", QStringLiteral("Unknown value"), int01TypingLimit);
     INT01TXT->setToolTip(QStringLiteral("It is unknown what this Integer value does."));
-    new TypingLimit(int01TypingLimit, INT01TXT);
 
     // Holds the chance class that "Apply" writes; only loading and the option
     // buttons set it.
@@ -91,6 +66,7 @@ void Form5::createControls()
         m_chanceGroup->addButton(option, chanceClass);
         ItemOPT[chanceClass] = option;
     }
+    enterAtChosen(m_chanceGroup);
 
     for (int slot = 0; slot < 4; ++slot) {
         auto *box = new ItemBox(this);
@@ -110,7 +86,7 @@ void Form5::arrangeControls()
     ItemLST->setFixedWidth(
         ItemLST->fontMetrics().horizontalAdvance(QStringLiteral("Index #: 2820")) + 36);
     ItemLST->setMinimumHeight(ItemLST->fontMetrics().lineSpacing() * 18);
-    INT01TXT->setFixedWidth(widthShowing(INT01TXT, WidestText::int16));
+    setWidthFor(INT01TXT, WidestText::int16, 0);
 
     auto *chanceColumn = new QVBoxLayout;
     chanceColumn->addWidget(INT01TXT);
@@ -189,7 +165,7 @@ void Form5::LoadItems()
     const int index = ItemLST->currentRow();
     if (index < 0)
         return;
-    const auto record = readRecord<DropRecord>(m_rom, index, m_snapshot);
+    const auto record = readShownRecord<DropRecord>(index);
     if (!record) {
         // The load ends without a word, but shows nothing of another record.
         clearRecord(ApplyCMD);
@@ -199,8 +175,8 @@ void Form5::LoadItems()
     }
     ApplyCMD->setEnabled(true);
 
-    TypingLimit::showText(INT01TXT, numberText(record->int01));
-    Byte03TXT->setText(numberText(record->byte03));
+    showNumber(INT01TXT, record->int01);
+    showNumber(Byte03TXT, record->byte03);
 
     if (!isChanceClass(record->byte03)) {
         refuseRecord();
@@ -208,9 +184,6 @@ void Form5::LoadItems()
     }
     ItemOPT[record->byte03]->setChecked(true);
     ItemOPT_Click(record->byte03);
-    // Tab enters the group at the chosen class, as after a click.
-    for (QRadioButton *option : ItemOPT)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         ItemCBO[slot]->setItemId(record->items[slot]);
 }
@@ -222,20 +195,14 @@ void Form5::SaveItems()
         return;
     FieldCheck check;
     DropRecord record;
-    record.int01 =
-        std::int16_t(check.take("Unknown value:", INT01TXT->text().toStdString(), -32768, 32767));
-    record.byte03 =
-        std::uint8_t(check.take("Drop chance class:", Byte03TXT->text().toStdString(), 0, 255));
-    if (!check.ok()) {
-        warn(QString::fromStdString(check.message()));
-        return;
-    }
+    const RecordField &int01 = DropField::INT01, &byte03 = DropField::Byte03;
+    record.int01 = std::int16_t(
+        take(check, INT01TXT, int01.minimum(), int01.maximum(), QStringLiteral("Unknown value:")));
+    record.byte03 = std::uint8_t(take(check, Byte03TXT, byte03.minimum(), byte03.maximum(),
+                                      QStringLiteral("Drop chance class:")));
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         record.items[slot] = std::int16_t(ItemCBO[slot]->itemId());
-
-    const ApplyResult result = applyWrites(m_rom, m_snapshot, recordWrites(index, record));
-    if (!result.ok())
-        warn(QString::fromStdString(result.message));
+    applyRecord(check, recordWrites(index, record));
 }
 
 void Form5::ItemLST_Click()
@@ -245,7 +212,7 @@ void Form5::ItemLST_Click()
 
 void Form5::ItemOPT_Click(int chanceClass)
 {
-    Byte03TXT->setText(numberText(chanceClass));
+    showNumber(Byte03TXT, chanceClass);
 }
 
 void Form5::ApplyCMD_Click()
@@ -263,13 +230,6 @@ void Form5::CancelCMD_Click()
 void Form5::refuseRecord()
 {
     uncheckAll(m_chanceGroup);
-    m_refused = true;
-    m_desktop.showMessage(isVisible() ? this : parentWidget(), QString::fromUtf8(Version::title),
-                          QString::fromUtf8(refusedRecordText), QMessageBox::Warning);
-    reject();
-}
-
-void Form5::warn(const QString &text)
-{
-    m_desktop.showMessage(this, QString::fromUtf8(Version::title), text, QMessageBox::Warning);
+    warn(QString::fromUtf8(refusedRecordText));
+    closeWhileOpening();
 }

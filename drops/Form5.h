@@ -1,31 +1,21 @@
 #pragma once
 
-#include "shell/applywrites.h"
-
 #include "shell/EditorDialog.h"
+
 #include <array>
 
-class Desktop;
 class ItemBox;
 class QButtonGroup;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class QRadioButton;
-class RomFile;
 
 // The monster item editor: steps through the drop records and writes the
-// shown one back on "Apply".
+// shown one back on "Apply". It closes itself over a record it cannot take.
 class Form5 : public EditorDialog
 {
     Q_OBJECT
 
 public:
     Form5(RomFile &rom, Desktop &desktop, QWidget *parent = nullptr);
-
-    // Creates the window afresh and shows it modally over parent, unless the
-    // first record is refused while it opens.
-    static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
 
 private:
     void createControls();
@@ -42,12 +32,6 @@ private:
     void CancelCMD_Click();
 
     void refuseRecord();
-    void warn(const QString &text);
-
-    RomFile &m_rom;
-    Desktop &m_desktop;
-    RecordSnapshot m_snapshot;
-    bool m_refused = false;
 
     QListWidget *ItemLST = nullptr;
     QLineEdit *INT01TXT = nullptr;

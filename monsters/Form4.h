@@ -1,18 +1,13 @@
 #pragma once
 
 #include "monsters/monsterrecord.h"
-#include "shell/applywrites.h"
-
 #include "shell/EditorDialog.h"
 
-class Desktop;
+#include <array>
+
 class QGridLayout;
 class QGroupBox;
-class QLineEdit;
-class QListWidget;
 class QProgressBar;
-class QPushButton;
-class RomFile;
 
 // The monster stats editor: pick a monster, see its stat record, edit the
 // seven stats and write them straight back into the ROM file with "Apply".
@@ -22,9 +17,6 @@ class Form4 : public EditorDialog
 
 public:
     Form4(RomFile &rom, Desktop &desktop, QWidget *parent = nullptr);
-
-    // Creates the window afresh and shows it modally over parent.
-    static void open(QWidget *parent, RomFile &rom, Desktop &desktop);
 
 private:
     void SaveMonsterData();
@@ -47,18 +39,12 @@ private:
     void createControls();
     void arrangeControls();
     void connectControls();
-    QLineEdit *addBox(QGridLayout *grid, int row, int column, const QString &name,
+    QLineEdit *addBox(QGridLayout *grid, int row, int column, const char *name,
                       const QString &label, int typingLimit);
-    QLineEdit *addUnknownBox(QGridLayout *grid, int row, const QString &name,
-                             const RecordField &field);
     int selectedMonster() const;
-    void warn(const QString &text);
 
-    RomFile &m_rom;
-    Desktop &m_desktop;
-    // The selected monster as last read; the bytes on disk "Apply" checks against.
+    // The selected monster as last read.
     MonsterRecord m_record;
-    RecordSnapshot m_snapshot;
 
     QListWidget *MonsterLST = nullptr;
     QGroupBox *Frame1 = nullptr;
@@ -70,16 +56,7 @@ private:
     QLineEdit *DEFTXT = nullptr;
     QLineEdit *MAGPowerTXT = nullptr;
     QLineEdit *MAGDEFTXT = nullptr;
-    QLineEdit *UNK01TXT = nullptr;
-    QLineEdit *UNK02TXT = nullptr;
-    QLineEdit *UNK03TXT = nullptr;
-    QLineEdit *UNK04TXT = nullptr;
-    QLineEdit *UNK05TXT = nullptr;
-    QLineEdit *UNK06TXT = nullptr;
-    QLineEdit *UNK07TXT = nullptr;
-    QLineEdit *UNK09TXT = nullptr;
-    QLineEdit *UNK10TXT = nullptr;
-    QLineEdit *UNK11TXT = nullptr;
+    std::array<QLineEdit *, 10> m_unknownBoxes{}; // UNK01TXT..UNK07TXT, UNK09TXT..UNK11TXT
     QProgressBar *pbar = nullptr;
     QPushButton *ApplyCMD = nullptr;
     QPushButton *CancelCMD = nullptr;

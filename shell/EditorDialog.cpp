@@ -1,10 +1,28 @@
 #include "shell/EditorDialog.h"
 
+#include "shell/TypingLimit.h"
+#include "shell/boxwidth.h"
+#include "shell/desktop.h"
+#include "shell/fieldcheck.h"
+#include "shell/numbertext.h"
+#include "shell/program.h"
+#include "shell/windowfont.h"
+
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+EditorDialog::EditorDialog(RomFile &rom, Desktop &desktop, const char *name, const QString &caption,
+                           QWidget *parent)
+    : QDialog(parent), m_rom(rom), m_desktop(desktop)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setFont(windowFont());
+}
 
 void EditorDialog::uncheckAll(QButtonGroup *group)
 {
@@ -14,6 +32,8 @@ void EditorDialog::uncheckAll(QButtonGroup *group)
     group->setExclusive(true);
 }
 
+// ---- Controls ----
+
 QPushButton *EditorDialog::createButton(const QString &caption, const char *name)
 {
     auto *button = new QPushButton(caption, this);
@@ -21,6 +41,79 @@ QPushButton *EditorDialog::createButton(const QString &caption, const char *name
     button->setAccessibleName(caption);
     button->setAutoDefault(false);
     return button;
+}
+
+QLineEdit *EditorDialog::createNumberBox(QWidget *parent, const char *name,
+                                         const QString &accessibleName, int typingLimit)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    if (typingLimit > 0)
+        new TypingLimit(typingLimit, box);
+    return box;
+}
+
+QLabel *EditorDialog::labelFor(QWidget *control, const QString &text)
+{
+    auto *label = new QLabel(text, control->parentWidget());
+    label->setBuddy(control);
+    return label;
+}
+
+void EditorDialog::setWidthFor(QLineEdit *box, const QString &widest, int designTwips)
+{
+    box->setFixedWidth(std::max(twips(designTwips), widthShowing(box, widest)));
+}
+
+void EditorDialog::showReadOnly(QLineEdit *box)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(192, 192, 192));
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+}
+
+void EditorDialog::enterAtChosen(QButtonGroup *group)
+{
+    m_groups.append(group);
+    for (QAbstractButton *option : group->buttons())
+        option->installEventFilter(this);
+}
+
+// ---- Records ----
+
+void EditorDialog::showNumber(QLineEdit *box, std::int64_t value)
+{
+    TypingLimit::showText(box, QString::fromStdString(NumberText::fromValue(value)));
+}
+
+std::int64_t EditorDialog::take(FieldCheck &check, const QLineEdit *box, std::int64_t min,
+                                std::int64_t max, const QString &label)
+{
+    const QString name = label.isEmpty() ? box->accessibleName() : label;
+    return check.take(name.toStdString(), box->text().toStdString(), min, max);
+}
+
+void EditorDialog::applyRecord(const FieldCheck &check, const RomWrites &writes)
+{
+    if (!check.ok()) {
+        warn(QString::fromStdString(check.message()));
+        return;
+    }
+    const ApplyResult result = applyWrites(m_rom, m_snapshot, writes);
+    if (!result.ok())
+        warn(QString::fromStdString(result.message));
+}
+
+void EditorDialog::clearRecord(QPushButton *apply)
+{
+    m_snapshot = RecordSnapshot();
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->clear();
+    for (QButtonGroup *group : findChildren<QButtonGroup *>())
+        uncheckAll(group);
+    apply->setEnabled(false);
 }
 
 void EditorDialog::watchRecordList(QListWidget *list, std::function<int()> shownRow,
@@ -40,14 +133,19 @@ void EditorDialog::watchRecordList(QListWidget *list, std::function<int()> shown
     });
 }
 
-void EditorDialog::clearRecord(QPushButton *apply)
+void EditorDialog::warn(const QString &text)
 {
-    for (QLineEdit *box : findChildren<QLineEdit *>())
-        box->clear();
-    for (QButtonGroup *group : findChildren<QButtonGroup *>())
-        uncheckAll(group);
-    apply->setEnabled(false);
+    m_desktop.showMessage(isVisible() ? this : parentWidget(), Program::title(), text,
+                          QMessageBox::Warning);
 }
+
+void EditorDialog::closeWhileOpening()
+{
+    m_closedWhileOpening = !isVisible();
+    reject();
+}
+
+// ---- Events ----
 
 void EditorDialog::keyPressEvent(QKeyEvent *event)
 {
@@ -71,6 +169,15 @@ bool EditorDialog::eventFilter(QObject *watched, QEvent *event)
             m_list->currentRow() >= 0 && m_list->currentRow() == m_shownRow()) {
             m_reload();
             return true;
+        }
+    }
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        for (QButtonGroup *group : std::as_const(m_groups)) {
+            QAbstractButton *chosen = group->checkedButton();
+            if (chosen && chosen != watched && group->buttons().contains(watched) &&
+                (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+                chosen->setFocus(reason);
         }
     }
     return QDialog::eventFilter(watched, event);

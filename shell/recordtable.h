@@ -24,6 +24,16 @@ struct RecordField
     std::uint32_t width;
     bool isSigned;
 
+    // The numbers the field can hold.
+    constexpr std::int64_t minimum() const
+    {
+        return isSigned ? -(std::int64_t(1) << (8 * width - 1)) : 0;
+    }
+    constexpr std::int64_t maximum() const
+    {
+        return (std::int64_t(1) << (8 * width - (isSigned ? 1 : 0))) - 1;
+    }
+
     static constexpr RecordField u8(const char *name, std::uint32_t at)
     {
         return {name, at, 1, false};

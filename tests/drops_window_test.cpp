@@ -104,7 +104,7 @@ private slots:
         closer.callOnTimeout([&] { shown |= QApplication::activeModalWidget() != nullptr; });
         closer.callOnTimeout(&QApplication::closeAllWindows);
         closer.start(1);
-        Form5::open(nullptr, e.rom, e.desktop);
+        openEditor<Form5>(nullptr, e.rom, e.desktop);
         QVERIFY(!shown && e.desktop.messages.size() == 2 && e.desktop.messages[1].text == text);
     }
 
