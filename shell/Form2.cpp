@@ -10,13 +10,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <filesystem>
 
 namespace {
@@ -74,141 +71,6 @@ Form2::Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent)
     CloseROM();                       // starts in "no ROM open"
     setWindowTitle(Program::title()); // until Form_Load
     resize(499, 348 + menuBar()->sizeHint().height());
-}
-
-void Form2::createControls()
-{
-    auto *central = new QWidget(this);
-    auto *grid = new QGridLayout(central);
-    grid->setContentsMargins(6, 0, 6, 4);
-
-    tree = new QTreeWidget(central);
-    tree->setObjectName(QStringLiteral("tree"));
-    tree->setHeaderHidden(true);
-    tree->setAccessibleName(tr("Features"));
-    // Wide enough for the longest node, whatever font stands in for Tahoma.
-    const int textWidth =
-        QFontMetrics(windowFont()).horizontalAdvance(QLatin1String("Program Version Information"));
-    tree->setMinimumWidth(qMax(171, textWidth + 2 * tree->indentation() + 8));
-    tree->installEventFilter(this);
-    connect(tree, &QTreeWidget::itemClicked, this, &Form2::tree_NodeClick);
-
-    auto *Frame2 = new QGroupBox(tr("Information:"), central);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    MainInfoLBL = new QLabel(Frame2);
-    MainInfoLBL->setObjectName(QStringLiteral("MainInfoLBL"));
-    MainInfoLBL->setTextFormat(Qt::PlainText);
-    MainInfoLBL->setWordWrap(true);
-    MainInfoLBL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MainInfoLBL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // No accessible name of its own: a screen reader reads the text itself.
-    MainInfoLBL->setAccessibleDescription(tr("ROM information"));
-    ExpandCHK = new QCheckBox(tr("Expand all Items in Tree"), Frame2);
-    ExpandCHK->setObjectName(QStringLiteral("ExpandCHK"));
-    ExpandCHK->setToolTip(tr("Expands all of the items in the left TreeView box."));
-    // On every change of the tick, whatever made it: a click, a key, a screen
-    // reader's toggle, or the program.
-    connect(ExpandCHK, &QCheckBox::toggled, this, &Form2::ExpandCHK_Click);
-    auto *frameLayout = new QVBoxLayout(Frame2);
-    frameLayout->addWidget(MainInfoLBL, 1);
-    frameLayout->addWidget(ExpandCHK);
-
-    // The strip along the bottom: a credit notice; the size label only carries text.
-    Label2 = new QLabel(tr("Velmora Editor by the Velmora Hacking Team"), central);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(creditFont());
-    ROMSizeLBL = new QLabel(central);
-    ROMSizeLBL->setObjectName(QStringLiteral("ROMSizeLBL"));
-    ROMSizeLBL->hide();
-    auto *Frame1 = new QFrame(central);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::HLine);
-    Frame1->setFrameShadow(QFrame::Sunken);
-
-    grid->addWidget(tree, 0, 0);
-    grid->addWidget(Frame2, 0, 1);
-    grid->setColumnStretch(0, 171);
-    grid->setColumnStretch(1, 309);
-    grid->addWidget(Frame1, 1, 0, 1, 2);
-    grid->addWidget(Label2, 2, 0, 1, 2, Qt::AlignRight);
-    setCentralWidget(central);
-}
-
-QAction *Form2::addMenuItem(QMenu *menu, const char *name, const QString &caption,
-                            const QKeySequence &shortcut)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    return action;
-}
-
-void Form2::createMenus()
-{
-    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpenROM = addMenuItem(mnuFile, "mnuOpenROM", tr("&Open ROM File"),
-                             QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuCloseROM =
-        addMenuItem(mnuFile, "mnuCloseROM", tr("&Close ROM"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    mnuSaveROM = addMenuItem(mnuFile, "mnuSaveROM", tr("&Save ROM File"),
-                             QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *nuQuit =
-        addMenuItem(mnuFile, "nuQuit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(mnuOpenROM, &QAction::triggered, this, &Form2::LoadROM);
-    connect(mnuCloseROM, &QAction::triggered, this, &Form2::CloseROM);
-    connect(nuQuit, &QAction::triggered, this, &Form2::endProgram);
-
-    QMenu *mnuFeatures = menuBar()->addMenu(tr("&Features"));
-    mnuFeatures->setObjectName(QStringLiteral("mnuFeatures"));
-    struct Item
-    {
-        const char *name;
-        const char *caption;
-        Qt::Key key; // with Ctrl
-        bool shown;
-    };
-    const Item features[] = {
-        {"mnuCharStat", "Character Stat Editor", Qt::Key_F1, true},
-        {"mnuCharEq", "Character Equipment Editor", Qt::Key_F2, false},
-        {"mnuCharMag", "Character Magic Editor", Qt::Key_F3, false},
-        {"mnuCharMisc", "Character Miscellaneous Editor", Qt::Key_F4, false},
-        {"mnuSep3", nullptr, Qt::Key_unknown, true},
-        {"mnuMonsterStat", "Monster Stat Editor", Qt::Key_F5, false},
-        {"mnuMonsterItem", "Monster Item Editor", Qt::Key_F6, true},
-        {"mnuMonsterMisc", "Monster Miscellaneous Editor", Qt::Key_F7, false},
-        {"mnuSep4", nullptr, Qt::Key_unknown, true},
-        {"mnuItem", "Item Editor", Qt::Key_F8, false},
-        {"mnuMagic", "Magic Editor", Qt::Key_F9, false},
-        {"mnuMiscEditors", "Miscellaneous Editors", Qt::Key_F11, true},
-    };
-    for (const Item &item : features) {
-        if (!item.caption) {
-            mnuFeatures->addSeparator()->setObjectName(QLatin1String(item.name));
-            continue;
-        }
-        QAction *action = addMenuItem(mnuFeatures, item.name, tr(item.caption),
-                                      QKeySequence(Qt::CTRL | item.key));
-        action->setVisible(item.shown); // hidden items are also disabled
-        action->setEnabled(item.shown);
-    }
-    findChild<QAction *>(QStringLiteral("mnuMiscEditors"))->setEnabled(false);
-    connect(findChild<QAction *>(QStringLiteral("mnuCharStat")), &QAction::triggered, this,
-            [this] { openEditor(m_editors.characters); });
-    connect(findChild<QAction *>(QStringLiteral("mnuMonsterItem")), &QAction::triggered, this,
-            [this] { openEditor(m_editors.monsterItems); });
-
-    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addMenuItem(mnuHelp, "mnuContents", tr("&Contents"), QKeySequence(Qt::Key_F1))
-        ->setEnabled(false);
-    addMenuItem(mnuHelp, "mnuSearch", tr("&Search"), QKeySequence(Qt::Key_F2))->setEnabled(false);
-    addMenuItem(mnuHelp, "mnuTips", tr("&Tips"), QKeySequence(Qt::Key_F3))->setEnabled(false);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
-    QAction *mnuAbout = addMenuItem(mnuHelp, "mnuAbout", tr("&About"), QKeySequence(Qt::Key_F12));
-    connect(mnuAbout, &QAction::triggered, this, &Form2::mnuAbout_Click);
 }
 
 void Form2::start()
