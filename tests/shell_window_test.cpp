@@ -2,6 +2,7 @@
 #include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "tests/support/editorwindow.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +20,9 @@
 
 namespace {
 
-const QString caption = QStringLiteral("Velmora Editor (v0.028a)");
+// The version as the captions show it: no minor number, a "0" before the revision.
+const QString caption =
+    QStringLiteral("Velmora Editor (v%1.0%2a)").arg(Version::major).arg(Version::revision);
 
 QString qPath(const std::filesystem::path &path)
 {
@@ -296,10 +299,13 @@ private slots:
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
             QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
-                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: 0.28a\r\n\r\n"
-                     "Information: This program allows the user to edit many of the things in "
-                     "the Velmora GBA ROM file.\r\n\r\nPlease visit the website for more "
-                     "specific information about this program.");
+                     QStringLiteral("Velmora Editor - Released: XX/XX/2005\r\nVersion: %1.%2a"
+                                    "\r\n\r\nInformation: This program allows the user to edit "
+                                    "many of the things in the Velmora GBA ROM file.\r\n\r\n"
+                                    "Please visit the website for more specific information "
+                                    "about this program.")
+                         .arg(Version::major)
+                         .arg(Version::revision));
             QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());
