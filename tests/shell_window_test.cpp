@@ -20,9 +20,10 @@
 
 namespace {
 
-// The version as the captions show it: no minor number, a "0" before the revision.
+// The version numbers as the captions and the About window show them.
 const QString caption =
     QStringLiteral("Velmora Editor (v%1.0%2a)").arg(Version::major).arg(Version::revision);
+const QString version = QStringLiteral("%1.%2a").arg(Version::major).arg(Version::revision);
 
 QString qPath(const std::filesystem::path &path)
 {
@@ -299,13 +300,10 @@ private slots:
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
             QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
-                     QStringLiteral("Velmora Editor - Released: XX/XX/2005\r\nVersion: %1.%2a"
-                                    "\r\n\r\nInformation: This program allows the user to edit "
-                                    "many of the things in the Velmora GBA ROM file.\r\n\r\n"
-                                    "Please visit the website for more specific information "
-                                    "about this program.")
-                         .arg(Version::major)
-                         .arg(Version::revision));
+                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: " + version +
+                         "\r\n\r\nInformation: This program allows the user to edit many of "
+                         "the things in the Velmora GBA ROM file.\r\n\r\nPlease visit the "
+                         "website for more specific information about this program.");
             QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());
