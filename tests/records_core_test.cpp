@@ -134,8 +134,8 @@ TEST(Tables, KeepApartAndEveryRecordWritesOnlyItselfAsRead)
     RomFile rom;
     ASSERT_TRUE(rom.open(file.path()));
     for (std::size_t i = 1; i < std::size(tables); ++i) // in the order they lie
-        EXPECT_LE(tables[i - 1].first.end(), tables[i].first.offset) << tables[i].first.name;
-    EXPECT_LE(std::rbegin(tables)->first.end(), velmoraImageSize);
+        ASSERT_LE(tables[i - 1].first.end(), tables[i].first.offset) << tables[i].first.name;
+    ASSERT_LE(std::rbegin(tables)->first.end(), velmoraImageSize);
     for (const auto &[table, unchangedApply] : tables) {
         for (int n = 0; n < table.count; ++n) {
             const std::uint64_t start = table.recordOffset(n);
