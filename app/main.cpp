@@ -1,4 +1,4 @@
-#include "app/editors.h"
+#include "app/standardeditors.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "shell/program.h"

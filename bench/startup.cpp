@@ -1,6 +1,6 @@
 #include "bench/startup.h"
 
-#include "app/editors.h"
+#include "app/standardeditors.h"
 #include "bench/benchutil.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"

@@ -1,5 +1,5 @@
-# Cross-compiles the core and its tests for 64-bit Windows with MinGW-w64;
-# the tests then run under Wine.
+# Cross-compiles for 64-bit Windows with MinGW-w64: the static Qt
+# (scripts/windows-qt.sh), then the program and its tests, which run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 # The posix-threads flavour: GoogleTest needs std::mutex.
@@ -10,6 +10,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Static, so the tests need no MinGW runtime DLLs beside them.
+# Static, so the program and its tests need no MinGW runtime DLLs beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

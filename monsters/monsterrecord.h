@@ -75,6 +75,7 @@ struct MonsterRecord
     std::uint8_t unk09 = 0, unk10 = 0;
     std::int32_t unk11 = 0;
 
+    // Every field the editor reads: the seven stats, then those shown read-only.
     template <class Self, class Visit> static void eachField(Self &record, Visit visit)
     {
         namespace F = MonsterField;

@@ -11,7 +11,7 @@ case "${1:-editor}" in
 package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream
     googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
-    wine wine64 xvfb) ;;
+    wine wine64 xvfb clang-format) ;;
 esac
 
 missing=()

@@ -15,7 +15,7 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt;/usr/x86_64-w64-mingw32" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/x86_64-linux-gnu/cmake" \
-    -DVELMORA_CORE_ONLY=OFF -DVELMORA_GTEST_SOURCE=/usr/src/googletest
+    -DVELMORA_GTEST_SOURCE=/usr/src/googletest
 cmake --build build-windows
 echo "Program and tests for Windows built in $(($(date +%s) - start)) s"
 

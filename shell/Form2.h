@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/editors.h"
+#include "shell/editoropeners.h"
 #include "shell/romfile.h"
 
 #include <QMainWindow>

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 class RomFile;
@@ -85,9 +89,23 @@ RomWrite fieldWrite(std::uint64_t recordOffset, const RecordField &field, std::i
 // A member that is an empty std::optional is not written.
 namespace RecordFields {
 
-template <class Member> void set(Member &member, std::int64_t value)
+// The member that holds a field has the field's width and sign and takes its
+// value as it is, so the description and the struct cannot disagree. A mistake
+// here is this program's own; the table check reads every record of every kind.
+template <class Member> void set(Member &member, const RecordField &field, std::int64_t value)
 {
+    if (sizeof(Member) != field.width || std::is_signed_v<Member> != field.isSigned ||
+        !std::in_range<Member>(value))
+        throw std::logic_error(std::string(field.name) + " is held in a member of another type");
     member = Member(value);
+}
+
+template <class Member>
+void set(std::optional<Member> &member, const RecordField &field, std::int64_t value)
+{
+    Member held{};
+    set(held, field, value);
+    member = held;
 }
 
 template <class Member>
@@ -116,7 +134,7 @@ std::optional<Record> readRecord(RomFile &rom, int index, RecordSnapshot &snapsh
         return std::nullopt;
     Record record;
     Record::eachField(record, [&snapshot](const RecordField &field, auto &member) {
-        RecordFields::set(member, fieldValue(snapshot.bytes(), field));
+        RecordFields::set(member, field, fieldValue(snapshot.bytes(), field));
     });
     return record;
 }

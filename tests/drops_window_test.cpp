@@ -97,8 +97,7 @@ private slots:
         QCOMPARE(e.shown().section(' ', 2, 2), "0000");
         QVERIFY(!e.window.isVisible() && e.file.bytes() == before);
 
-        // Opening again from the main window.
-        e.file.poke(DropRecord::table.recordOffset(0) + 2, {9});
+        e.file.poke(DropRecord::table.recordOffset(0) + 2, {9}); // class 9, then open again
         bool shown = false;
         QTimer closer; // should the window open after all, it is seen and closed again
         closer.callOnTimeout([&] { shown |= QApplication::activeModalWidget() != nullptr; });
@@ -130,8 +129,7 @@ private slots:
         e.click("ApplyCMD");
         QVERIFY(e.desktop.messages.size() == 1 &&
                 e.desktop.messages[0].text.contains("changed on disk"));
-        // -2.5 rounded to -2
-        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0x34});
+        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0x34}); // -2.5: -2
         QCOMPARE(e.file.bytes(), expected);
         e.select(1);
         QCOMPARE(e.shown(), "0 1 0100 7 8 9 10");

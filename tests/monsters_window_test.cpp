@@ -75,8 +75,7 @@ private slots:
             QCOMPARE(e.get(name)->text(), shownAgain);
         }
         e.type("HPTXT", "1000"); // the first message, so none before
-        // Another program changes the record.
-        e.file.poke(MonsterRecord::table.recordOffset(5), {0x01, 0x02, 0x03, 0x04});
+        e.file.poke(MonsterRecord::table.recordOffset(5), {1, 2, 3, 4}); // another program
         expected = e.file.bytes();
         e.apply();
         QVERIFY(e.desktop.messages.value(0).text.contains("changed on disk") &&

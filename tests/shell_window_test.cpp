@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "shell/qtdesktop.h"
 #include "tests/support/editorwindow.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +26,10 @@
 
 namespace {
 
-const QString caption = QStringLiteral("Velmora Editor (v0.028a)");
+// The version numbers as the captions and the About window show them.
+const QString caption =
+    QStringLiteral("Velmora Editor (v%1.0%2a)").arg(Version::major).arg(Version::revision);
+const QString version = QStringLiteral("%1.%2a").arg(Version::major).arg(Version::revision);
 
 QString qPath(const std::filesystem::path &path)
 {
@@ -350,10 +354,10 @@ private slots:
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
             QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
-                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: 0.28a\r\n\r\n"
-                     "Information: This program allows the user to edit many of the things in "
-                     "the Velmora GBA ROM file.\r\n\r\nPlease visit the website for more "
-                     "specific information about this program.");
+                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: " + version +
+                         "\r\n\r\nInformation: This program allows the user to edit many of "
+                         "the things in the Velmora GBA ROM file.\r\n\r\nPlease visit the "
+                         "website for more specific information about this program.");
             QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());

@@ -72,9 +72,17 @@ void writeMonsters(Image &image, std::mt19937 &random)
         std::array<std::uint8_t, 23> b{}; // bytes 8..22, small values at the even ones
         for (std::size_t at = 8; at < b.size(); ++at)
             b[at] = std::uint8_t(random() % (at % 2 ? 200 : 16));
-        m.unk01 = b[8], m.unk02 = b[10], m.unk03 = b[12], m.unk04 = b[13], m.unk05 = b[14];
-        m.stats.magDef = b[15], m.unk06 = b[16], m.byte19 = b[19], m.unk09 = b[20];
-        m.unk10 = b[21], m.stats.magPower = b[22];
+        m.unk01 = b[8];
+        m.unk02 = b[10];
+        m.unk03 = b[12];
+        m.unk04 = b[13];
+        m.unk05 = b[14];
+        m.stats.magDef = b[15];
+        m.unk06 = b[16];
+        m.byte19 = b[19];
+        m.unk09 = b[20];
+        m.unk10 = b[21];
+        m.stats.magPower = b[22];
         m.unk07 = std::int16_t(random() % 64);
         m.stats.str = std::uint8_t(std::min(255, 4 + n));
         m.stats.def = std::uint8_t(std::min(255, 3 + n * 9 / 10));

@@ -9,12 +9,10 @@
 // ROM images for tests: made in memory, written to a file of their own.
 namespace TestImage {
 
-inline constexpr std::size_t defaultSize = velmoraImageSize;
-
 // Every byte from a seeded generator, so a run can be repeated.
-std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = defaultSize);
+std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = velmoraImageSize);
 // Byte i holds (i * 7 + 3) & 0xFF: a known pattern that differs between neighbours.
-std::vector<std::uint8_t> pattern(std::size_t size = defaultSize);
+std::vector<std::uint8_t> pattern(std::size_t size = velmoraImageSize);
 void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
          const std::vector<std::uint8_t> &bytes);
 

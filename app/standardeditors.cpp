@@ -1,4 +1,4 @@
-#include "app/editors.h"
+#include "app/standardeditors.h"
 
 #include "characters/Form3.h"
 #include "drops/Form5.h"

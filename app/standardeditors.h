@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/editors.h"
+#include "shell/editoropeners.h"
 
 // The three editor windows, as the main window opens them.
 EditorOpeners standardEditors();
