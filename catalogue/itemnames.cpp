@@ -1,3 +1,5 @@
+// The item-name table alone, one line per item id: long by nature, and read
+// as a list, so it stays whole rather than split across files.
 #include "catalogue/itemnames.h"
 
 namespace ItemCatalogue {
