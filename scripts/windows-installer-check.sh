@@ -28,7 +28,8 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoraEditor'
 files="LICENSE.txt README.txt Uninstall.exe VelmoraEditor.exe"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+editor=""
+trap '[ -z "$editor" ] || kill $editor 2> /dev/null; rm -rf "$work"' EXIT
 
 unix() { # C:\a\b -> the file in the prefix
     local path="${1#C:\\}"
@@ -98,10 +99,18 @@ check_removed() { # hive, Start menu folder
     fi
 }
 
-# A window titled Open of the installed program: its file dialog.
+# The file dialog: once the main window is made (it owns the dialog and shows
+# after it), a window of the program on screen that is neither the main window
+# nor the splash (both titled Velmora Editor); Wine leaves it untitled or
+# titles it Open.
 dialog_shown() {
+    local window
     xwininfo -root -tree > "$work/windows"
-    grep -F '"Open": ("velmoraeditor.exe"' "$work/windows" > /dev/null
+    grep -F '"Velmora Editor (' "$work/windows" > /dev/null || return 1
+    for window in $(awk '/\("velmoraeditor\.exe"/ && !/"Velmora Editor/ { print $1 }' "$work/windows"); do
+        xwininfo -id "$window" | grep -F IsViewable > /dev/null && return 0
+    done
+    return 1
 }
 
 start=$(date +%s)
@@ -126,8 +135,10 @@ dialog_shown ||
     fail "the installed VelmoraEditor.exe showed no file dialog within 60 s"
 sleep 2
 kill -0 $editor 2> /dev/null || fail "the installed VelmoraEditor.exe ended with its file dialog open"
+dialog_shown || fail "the file dialog of the installed VelmoraEditor.exe closed by itself"
 kill $editor
 wait $editor || true
+editor=""
 
 echo "Uninstalling silently"
 uninstall
