@@ -158,6 +158,7 @@ wine "$setup" /S /AllUsers '/D=C:\Games\Velmora' || fail "$setup /S /AllUsers /D
 check_installed HKLM 'C:\Games\Velmora' "$common_menu" AllUsers Velmora.gba
 uninstall
 check_removed HKLM "$common_menu"
+[ -f "$games/Velmora/Velmora.gba" ] || fail "the uninstaller deleted C:\\Games\\Velmora\\Velmora.gba, a ROM file kept in its folder"
 listed="$(ls -A "$games/Velmora" | tr '\n' ' ')"
 [ "$listed" = "Velmora.gba " ] || fail "after uninstalling, C:\\Games\\Velmora holds '$listed', not just the ROM file"
 cmp "$work/rom.gba" "$games/Velmora/Velmora.gba"
