@@ -20,13 +20,15 @@ build="${1:-build-windows}"
 version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 setup="$build/VelmoraEditor-$version-win64-setup.exe"
 stage="$build/installer"
-[ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || fail "needs WINEPREFIX and DISPLAY (run scripts/windows-check.sh)"
+if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    fail "needs WINEPREFIX and DISPLAY (run scripts/windows-check.sh)"
+fi
 [ -f "$setup" ] || fail "$setup is missing (makensis, from the nsis package, writes it)"
 # Shortcuts in the prefix would otherwise show up in this machine's own menus.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoraEditor'
-files="LICENSE.txt README.txt Uninstall.exe VelmoraEditor.exe"
+files=(LICENSE.txt README.txt Uninstall.exe VelmoraEditor.exe)
 work="$(mktemp -d)"
 editor=""
 trap '[ -z "$editor" ] || kill $editor 2> /dev/null; rm -rf "$work"' EXIT
@@ -47,7 +49,7 @@ check_installed() { # hive, folder, Start menu folder, mode, files the folder he
     local hive="$1" dir="$2" menu="$3" mode="$4" kept="$5"
     local listed expected size=0 file
     listed="$(ls -A "$(unix "$dir")" | tr '\n' ' ')"
-    expected="$(printf '%s\n' $files $kept | sort | tr '\n' ' ')"
+    expected="$(printf '%s\n' "${files[@]}" ${kept:+"$kept"} | sort | tr '\n' ' ')"
     [ "$listed" = "$expected" ] || fail "$dir holds '$listed', expected '$expected'"
     cmp "$(unix "$dir")/VelmoraEditor.exe" "$stage/VelmoraEditor.exe"
     cmp "$(unix "$dir")/README.txt" "$stage/README.txt"
@@ -61,7 +63,7 @@ check_installed() { # hive, folder, Start menu folder, mode, files the folder he
     strings -el "$lnk" | grep -F "$dir\\VelmoraEditor.exe" > /dev/null ||
         fail "the shortcut does not take its icon from $dir\\VelmoraEditor.exe"
 
-    for file in $files; do size=$((size + $(stat -c %s "$(unix "$dir")/$file"))); done
+    for file in "${files[@]}"; do size=$((size + $(stat -c %s "$(unix "$dir")/$file"))); done
     sort > "$work/expected" <<EOF
 DisplayIcon REG_SZ $dir\\VelmoraEditor.exe
 DisplayName REG_SZ Velmora Editor
@@ -108,7 +110,8 @@ dialog_shown() {
     xwininfo -root -tree > "$work/windows"
     grep -F '"Velmora Editor (' "$work/windows" > /dev/null || return 1
     for window in $(awk '/\("velmoraeditor\.exe"/ && !/"Velmora Editor/ { print $1 }' "$work/windows"); do
-        xwininfo -id "$window" | grep -F IsViewable > /dev/null && return 0
+        # A window may be gone by now.
+        xwininfo -id "$window" 2> /dev/null | grep -F IsViewable > /dev/null && return 0
     done
     return 1
 }
