@@ -81,8 +81,8 @@ EOF
         fail "$hive\\$key differs from what it should hold:$(echo; cat "$work/diff")"
 }
 
-# Runs the QuietUninstallString of the entry check_installed read, and waits for the uninstaller's copy
-# in the temporary folder to finish.
+# Runs the QuietUninstallString of the entry check_installed read, and waits
+# for the uninstaller's copy in the temporary folder to finish.
 uninstall() {
     local command program
     command="$(sed -n 's/^QuietUninstallString REG_SZ //p' "$work/actual")"
