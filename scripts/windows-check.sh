@@ -2,7 +2,9 @@
 # The whole program on Windows: built with MinGW-w64 against a static Qt
 # (scripts/windows-qt.sh, cached), every test run under Wine in a fresh
 # prefix, the window tests with Qt's windows plugin on an Xvfb display. Also
-# writes the download, VelmoraEditor-<version>-win64.zip, into build-windows/.
+# writes the downloads into build-windows/: VelmoraEditor-<version>-win64.zip,
+# the installer VelmoraEditor-<version>-win64-setup.exe (installed, started and
+# uninstalled here under Wine) and SHA256SUMS.
 # Catches text-mode streams, 8-bit code-page paths and 32-bit offsets, which
 # break such editors on Windows most often, and what the real plugin changes.
 set -euo pipefail
@@ -47,6 +49,9 @@ done
 timeout 1200 ctest --test-dir build-windows --output-on-failure --timeout 600
 wineserver -w
 echo "Tests under Wine ran in $(($(date +%s) - start)) s"
-for zip in build-windows/VelmoraEditor-*-win64.zip; do
-    echo "Wrote $zip ($(stat -c %s "$zip") bytes)"
+bash scripts/windows-installer-check.sh build-windows
+version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+(cd build-windows && sha256sum "VelmoraEditor-$version-win64.zip" "VelmoraEditor-$version-win64-setup.exe" > SHA256SUMS)
+for download in build-windows/VelmoraEditor-"$version"-win64{.zip,-setup.exe} build-windows/SHA256SUMS; do
+    echo "Wrote $download ($(stat -c %s "$download") bytes)"
 done
