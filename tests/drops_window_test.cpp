@@ -1,12 +1,6 @@
-#include "catalogue/ItemBox.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
 #include "tests/support/editorwindow.h"
-
-#include <QApplication>
-#include <QListWidget>
-#include <QTest>
-#include <QTimer>
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -53,11 +47,9 @@ private slots:
         QCOMPARE(list->item(list->count() - 1)->text(), "Index #: 282");
         QCOMPARE(e.shown(), "12345 2 0010 1 256 0 -1"); // record 0, selected on opening
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        QStringList tabs;
-        for (int i = 0; i < 11; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-            tabs << QApplication::focusWidget()->objectName();
-        QCOMPARE(tabs, QStringList({"ItemLST", "INT01TXT", options[2], boxes[0], boxes[1], boxes[2],
-                                    boxes[3], "ApplyCMD", "CancelCMD", "ItemLST", "INT01TXT"}));
+        QCOMPARE(e.tabWalk(11),
+                 QStringList({"ItemLST", "INT01TXT", options[2], boxes[0], boxes[1], boxes[2],
+                              boxes[3], "ApplyCMD", "CancelCMD", "ItemLST", "INT01TXT"}));
         for (int slot = 0; slot < 4; ++slot) // announced by their current text on Linux
             QCOMPARE(accessibleText(e.get<QWidget>(boxes[slot]), QAccessible::Description),
                      QStringLiteral("Drop item %1").arg(slot + 1));
@@ -77,11 +69,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         expected[DropRecord::table.recordOffset(4) + 2] = 1;
         QCOMPARE(e.file.bytes(), expected);
-        e.select(0);
-        QCOMPARE(e.shown(), "12345 2 0010 1 256 0 -1");
-        e.type("INT01TXT", "77");
-        e.click("CancelCMD");
-        QVERIFY(!e.window.isVisible() && e.file.bytes() == expected);
     }
 
     void refusedClassWarnsAndClosesUnwritten()
@@ -107,7 +94,7 @@ private slots:
         QVERIFY(!shown && e.desktop.messages.size() == 2 && e.desktop.messages[1].text == text);
     }
 
-    void applyKeepsUnlistedItemsAndRefusesBadValuesAndOutsideChanges()
+    void applyKeepsUnlistedItemsAndRefusesBadValues()
     {
         Editor e(image({{0, {0x00, 0x80, 0, 0, 3, 0, 0xA5, 0x01, 4, 0, 0xFE, 0xFF}},
                         {1, {0, 0, 1, 0, 7, 0, 8, 0, 9, 0, 10, 0}}}));
@@ -123,14 +110,10 @@ private slots:
         }
         e.type("INT01TXT", "-2.5");
         e.click("ApplyCMD");
+        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0xFF}); // -2.5: -2
+        QCOMPARE(e.file.bytes(), expected);
         e.type("INT01TXT", "123456");
         QCOMPARE(e.text("INT01TXT"), "12345");
-        e.file.poke(DropRecord::table.recordOffset(0) + 1, {0x34});
-        e.click("ApplyCMD");
-        QVERIFY(e.desktop.messages.size() == 1 &&
-                e.desktop.messages[0].text.contains("changed on disk"));
-        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0x34}); // -2.5: -2
-        QCOMPARE(e.file.bytes(), expected);
         e.select(1);
         QCOMPARE(e.shown(), "0 1 0100 7 8 9 10");
         e.select(0); // a picked entry replaces an unlisted id

@@ -5,15 +5,8 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QFontMetricsF>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QStyle>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
 #include <QTest>
+#include <QtWidgets>
 
 // An editor window, shown, over a ROM file of its own that is open before the
 // window loads its first record.
@@ -34,6 +27,30 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     {
         get(name)->clear();
         QTest::keyClicks(get(name), text);
+    }
+    // The controls Tab visits, from the one with the focus; "name=text" when withText.
+    QStringList tabWalk(int stops, bool withText = false) const
+    {
+        QStringList visited;
+        for (int i = 0; i < stops; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+            const QWidget *at = QApplication::focusWidget();
+            visited << at->objectName() + (withText ? '=' + at->property("text").toString() : "");
+        }
+        return visited;
+    }
+    // No record shown: no box holds a value, no item or option is picked, "Apply" is off.
+    bool showsNoRecord() const
+    {
+        for (const QLineEdit *box : window.template findChildren<QLineEdit *>())
+            if (!box->text().isEmpty())
+                return qWarning() << box->objectName() << box->text(), false;
+        for (const QComboBox *box : window.template findChildren<QComboBox *>())
+            if (box->currentIndex() >= 0 || !box->placeholderText().isEmpty())
+                return qWarning() << box->objectName(), false;
+        for (const QAbstractButton *option : window.template findChildren<QAbstractButton *>())
+            if (option->isChecked())
+                return qWarning() << option->objectName(), false;
+        return !get<QWidget>("ApplyCMD")->isEnabled();
     }
 
     std::vector<std::uint8_t> original;
