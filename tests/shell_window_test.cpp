@@ -113,7 +113,69 @@ private slots:
         opened.clear();
     }
 
-    void cancelAtStartLeavesNoRomOpenAndQuitOrClosingEndTheProgram()
+    // What opening each name shows: the caption's title and the information's
+    // last lines; or, with no title, no ROM open and why, the system's reason where "".
+    void eachNameOpensAndShowsWhatItHoldsOrSaysWhyNot()
+    {
+        TempRom usa(image("VELMORA", 'E')), header(std::vector<std::uint8_t>(0x20, 0x41));
+        std::vector<std::tuple<std::filesystem::path, QString, QString>> names = {
+            {usa.path(), " - VELMORA", "1024\r\n\r\nROM Region: USA"},
+            {header.path(), " - ", "32\r\n\r\nROM Region: "}, // shorter than the header
+            {usa.folder() / "new.gba", " - ", "0\r\n\r\nROM Region: "},
+            {usa.folder(), {}, "not a regular file"},
+            {usa.folder() / "no-such-folder" / "x.gba", {}, ""}};
+#ifdef _WIN32
+        names.push_back({"NUL", {}, "not a regular file"});
+#else
+        const auto pipe = usa.folder() / "pipe.gba", link = usa.folder() / "link.gba";
+        QVERIFY(mkfifo(pipe.c_str(), 0600) == 0);
+        std::filesystem::create_symlink("/dev/zero", link);
+        for (const auto &name : {std::filesystem::path("/dev/null"), pipe, link})
+            names.push_back({name, {}, "not a regular file"});
+#endif
+        Form2 form(desktop, standIns());
+        form.start(); // cancelled
+        for (const auto &[name, title, shown] : names) {
+            desktop.fileAnswers.push_back(qPath(name));
+            child<QAction>(form, "mnuOpenROM")->trigger();
+            if (title.isNull()) {
+                verifyNoRomOpen(form);
+                QCOMPARE(desktop.messages.size(), 1);
+                const auto [boxTitle, text, icon] = desktop.messages.takeFirst();
+                QVERIFY2(text.contains(QDir::toNativeSeparators(qPath(name))), qPrintable(text));
+                const QString why = text.section("reading and writing: ", 1);
+                QVERIFY2(shown.isEmpty() ? why.size() > 2 : why == shown, qPrintable(text));
+                QVERIFY(boxTitle == "Velmora Editor" && icon == QMessageBox::Warning);
+                continue;
+            }
+            QCOMPARE(form.windowTitle(), caption + title);
+            QCOMPARE(
+                accessibleText(child<QLabel>(form, "MainInfoLBL")), // as a screen reader reads it
+                "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(name) +
+                    "\r\n\r\nROM Filesize (in bytes): " + shown);
+            QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
+            QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
+            QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled() &&
+                    std::filesystem::exists(name));
+        }
+        QCOMPARE(usa.bytes(), image("VELMORA", 'E'));
+    }
+
+    void japaneseImageIsRefusedAndTheProgramEnds()
+    {
+        const auto bytes = image("VELMORA", 'J');
+        TempRom file(bytes);
+        auto window = started(file.path());
+        QCOMPARE(desktop.messages.size(), 1);
+        const auto &[title, text, icon] = desktop.messages[0];
+        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical);
+        QVERIFY(text.startsWith("Unfortunately this program does not support any NON US ROM."));
+        QVERIFY(desktop.endCount == 1 && !window->rom().isOpen() && !window->isVisible());
+        QVERIFY(child<QLabel>(*window, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
+        QCOMPARE(file.bytes(), bytes);
+    }
+
+    void cancelKeepsTheChoiceAndQuitOrClosingEndTheProgram()
     {
         Form2 form(desktop, standIns());
         form.start();
@@ -127,86 +189,15 @@ private slots:
         TempRom file(image("VELMORA", 'E'));
         desktop.fileAnswers.push_back(qPath(file.path()));
         child<QAction>(form, "mnuOpenROM")->trigger();
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        verifyNoRomOpen(form);
+        child<QAction>(form, "mnuOpenROM")->trigger(); // a cancel takes the previous choice again
+        QCOMPARE(desktop.fileRequests.last().previousName, qPath(file.path()));
+        QVERIFY(form.rom().isOpen() && !child<QLabel>(form, "ROMSizeLBL")->isVisible());
         child<QAction>(form, "nuQuit")->trigger();
         QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
         form.close();
         QCOMPARE(desktop.endCount, 2);
-    }
-
-    void openingAUsImageIdentifiesIt()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        Form2 &form = *window;
-
-        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
-        QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // what a screen reader reads
-                 "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path()) +
-                     "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
-        QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
-        QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
-        QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
-        QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
-
-        // A cancel takes the previous choice again: the same file is reopened.
-        child<QAction>(form, "mnuOpenROM")->trigger();
-        QCOMPARE(desktop.fileRequests.last().previousName, qPath(file.path()));
-        QVERIFY(form.rom().isOpen() && allExpanded(form, true));
-        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
-
-        child<QAction>(form, "mnuCloseROM")->trigger();
-        verifyNoRomOpen(form);
-        QCOMPARE(file.bytes(), image("VELMORA", 'E'));
-    }
-
-    void shortAndNewFilesAreAccepted()
-    {
-        for (const int size : {0x20, -1}) { // shorter than the header; a new name
-            TempRom file(std::vector<std::uint8_t>(size < 0 ? 0 : size_t(size), 0x41));
-            const auto path = size < 0 ? file.folder() / "new.gba" : file.path();
-            auto window = started(path);
-            QVERIFY(window->rom().isOpen() && std::filesystem::exists(path));
-            QCOMPARE(window->windowTitle(), caption + " - ");
-            QVERIFY(child<QLabel>(*window, "MainInfoLBL")
-                        ->text()
-                        .endsWith(QStringLiteral("ROM Filesize (in bytes): %1\r\n\r\nROM Region: ")
-                                      .arg(std::max(size, 0))));
-        }
-    }
-
-    // Each name fails to open after a ROM was open: the message names it and
-    // says why, and no ROM is open.
-    void onlyRegularFilesOpenAndAFailedOpenSaysWhy()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        std::vector<std::pair<std::filesystem::path, QString>> names = {
-            // "": the system's reason
-            {file.folder(), "not a regular file"},
-            {file.folder() / "no-such-folder" / "x.gba", ""}};
-#ifdef _WIN32
-        names.push_back({"NUL", "not a regular file"});
-#else
-        const auto pipe = file.folder() / "pipe.gba", link = file.folder() / "link.gba";
-        QVERIFY(mkfifo(pipe.c_str(), 0600) == 0);
-        std::filesystem::create_symlink("/dev/zero", link);
-        for (const auto &name : {std::filesystem::path("/dev/null"), pipe, link})
-            names.push_back({name, "not a regular file"});
-#endif
-        for (const auto &[name, reason] : names) {
-            desktop.fileAnswers.insert(desktop.fileAnswers.end(),
-                                       {qPath(file.path()), qPath(name)});
-            child<QAction>(*window, "mnuOpenROM")->trigger();
-            QVERIFY(window->rom().isOpen());
-            child<QAction>(*window, "mnuOpenROM")->trigger();
-            verifyNoRomOpen(*window);
-            QCOMPARE(desktop.messages.size(), 1);
-            const auto [title, text, icon] = desktop.messages.takeFirst();
-            QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Warning);
-            QVERIFY2(text.contains(QDir::toNativeSeparators(qPath(name))), qPrintable(text));
-            const QString why = text.section("reading and writing: ", 1);
-            QVERIFY2(reason.isEmpty() ? why.size() > 2 : why == reason, qPrintable(text));
-        }
     }
 
     void messageBoxesAppearWhereTheUserLooks()
@@ -233,24 +224,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         showAndClose(); // afterwards over the window
         QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() < 20);
-    }
-
-    void japaneseImageIsRefusedAndTheProgramEnds()
-    {
-        const auto bytes = image("VELMORA", 'J');
-        TempRom file(bytes);
-        auto window = started(file.path());
-        Form2 &form = *window;
-
-        QCOMPARE(desktop.messages.size(), 1);
-        const auto &[title, text, icon] = desktop.messages[0];
-        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical);
-        QCOMPARE(text, "Unfortunately this program does not support any NON US ROM.  "
-                       "I will close myself now.");
-        QCOMPARE(desktop.endCount, 1);
-        QVERIFY(!form.rom().isOpen() && !form.isVisible());
-        QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
-        QCOMPARE(file.bytes(), bytes);
     }
 
     void menusHoldTheirItemsAndShortcutsReachOnlyShownOnes()
@@ -331,17 +304,13 @@ private slots:
                                     "m1/Mon-2=monsterItems,monsterItems g1");
     }
 
-    void aboutShowsItsTextClosesWithEnterOrEscAndItsLinkOpens()
+    void aboutShowsTheVersionClosesWithEnterOrEscAndItsLinkOpens()
     {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             About about(desktop);
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
-            QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
-                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: " + version +
-                         "\r\n\r\nInformation: This program allows the user to edit many of "
-                         "the things in the Velmora GBA ROM file.\r\n\r\nPlease visit the "
-                         "website for more specific information about this program.");
+            QVERIFY(child<QLabel>(about, "ProgramInfoLBL")->text().contains("Version: " + version));
             useLink(about);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());
@@ -364,9 +333,7 @@ private slots:
                 useLink(splash);
         });
         splash.show();
-        QCOMPARE(child<QLabel>(splash, "InfoLBL")->text().section("\r\n", 0, 4),
-                 caption + "\r\n\r\nDescription: This program allows you to edit various "
-                           "aspects of Velmora GBA ROM.\r\n\r\nVelmora Hacking Team Members: ");
+        QVERIFY(child<QLabel>(splash, "InfoLBL")->text().startsWith(caption + "\r\n"));
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
         QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 3);
