@@ -25,8 +25,29 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     void apply() const { QTest::mouseClick(get<QWidget>("ApplyCMD"), Qt::LeftButton); }
     void type(const QString &name, const QString &text) const // as the user types it
     {
+        get(name)->setFocus();
         get(name)->clear();
         QTest::keyClicks(get(name), text);
+    }
+    void set(const QStringList &edits) const // box, text, box, text, ...: as the program sets them
+    {
+        for (qsizetype i = 0; i + 1 < edits.size(); i += 2)
+            get(edits[i])->setText(edits[i + 1]);
+    }
+    // What the named controls show, spaced: a box's text, an item box's id, an option's 1 or 0.
+    QString shown(const QStringList &names) const
+    {
+        QStringList shown;
+        for (const QString &name : names) {
+            const auto *control = get<QWidget>(name);
+            if (const auto *items = qobject_cast<const ItemBox *>(control))
+                shown << QString::number(items->itemId());
+            else if (const auto *option = qobject_cast<const QAbstractButton *>(control))
+                shown << QString::number(option->isChecked());
+            else
+                shown << control->property("text").toString();
+        }
+        return shown.join(' ');
     }
     // The controls Tab visits, from the one with the focus; "name=text" when withText.
     QStringList tabWalk(int stops, bool withText = false) const
