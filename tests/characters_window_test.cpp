@@ -6,10 +6,10 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Changes = std::initializer_list<std::tuple<int, int, Bytes>>; // record, field, bytes
 
-// LV 5, right-handed, HP 300, MP 50, STR..SPIR 20..24, EXP 3000; R-Hand entry 1 (1),
-// L-Hand 0x29 (1), Head 0x52, Body 0x88, Arms 0xB5; 0xEE where no field lies.
-const Bytes plain = {5,    0,    0x2C, 0x01, 0x32, 0x00, 20,   21,   22,   23,   24,
-                     0,    0xB8, 0x0B, 0,    0,    0x01, 0x00, 0x01, 0xEE, 0x29, 0x00,
+// LV 5, right-handed, HP -1, MP 4660, STR..SPIR 20..24, UNK 99, EXP 65536; R-Hand
+// entry 1 (1), L-Hand 0x29 (1), Head 0x52, Body 0x88, Arms 0xB5; 0xEE where no field lies.
+const Bytes plain = {5,    0,    0xFF, 0xFF, 0x34, 0x12, 20,   21,   22,   23,   24,
+                     99,   0x00, 0x00, 0x01, 0,    0x01, 0x00, 0x01, 0xEE, 0x29, 0x00,
                      0x01, 0xEE, 0x52, 0x00, 0x88, 0x00, 0xB5, 0x00, 0xEE, 0xEE};
 
 Bytes changed(Changes changes, Bytes image = TestImage::pattern())
@@ -33,9 +33,9 @@ private slots:
         Editor e(changed({{0, 0, plain}, {14, 0, plain}, {14, 0, {99}}, {14, 29, {7}}}));
         const auto *list = e.get<QListWidget>("CharLST"); // record 0 is shown on opening
         QCOMPARE(list->item(list->count() - 1)->text(), "Charcter 15");
-        QCOMPARE(e.shown({"LVTXT", "HPTXT", "MPTXT", "STRTXT", "SPIRTXT", "EXPTXT", "RHAMTTXT",
-                          "LHCBO", "RHOPT", "NameTXT"}),
-                 "5 300 50 20 24 3000 1 41 1 ");
+        QCOMPARE(e.shown({"LVTXT", "HPTXT", "MPTXT", "STRTXT", "SPIRTXT", "UNKTXT", "EXPTXT",
+                          "RHAMTTXT", "LHCBO", "RHOPT", "NameTXT"}),
+                 "5 -1 4660 20 24 99 65536 1 41 1 ");
         e.set({"LVTXT", "12"});
         e.select(14); // drops the edit
         QCOMPARE(e.shown({"LVTXT", "ArmAMTTXT"}), "99 7");

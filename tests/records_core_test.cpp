@@ -34,31 +34,6 @@ template <class Record> Record read(RomFile &rom, int n)
     return readRecord<Record>(rom, n, snapshot).value();
 }
 
-template <class Record> Record readFrom(const Bytes &image, int n)
-{
-    TempRom file(image);
-    RomFile rom;
-    EXPECT_TRUE(rom.open(file.path()));
-    return read<Record>(rom, n);
-}
-
-TEST(CharacterRecord, ReadsEveryFieldAtItsOffsetWidthAndSign)
-{
-    // Record 14: HP FF FF, EXP 00 00 01 00, Head 05 01, Body 05 00; 0xEE: no field.
-    auto image = TestImage::random(1);
-    TestImage::put(image, CharacterRecord::table.recordOffset(14),
-                   {0x2A, 0x01, 0xFF, 0xFF, 0x34, 0x12, 10,   11,   12,   13,   14,
-                    0x63, 0x00, 0x00, 0x01, 0x00, 0xFF, 0xFF, 0x07, 0xEE, 0x44, 0x01,
-                    0x09, 0xEE, 0x05, 0x01, 0x05, 0x00, 0x80, 0xFF, 0xEE, 0xEE});
-    const CharacterRecord r = readFrom<CharacterRecord>(image, 14);
-    EXPECT_EQ(std::tuple(r.level, r.hand, r.hp, r.mp, r.unknown, r.exp),
-              std::tuple(42, 1, -1, 0x1234, 0x63, 65536));
-    EXPECT_EQ(r.stats, (std::array<std::uint8_t, 5>{10, 11, 12, 13, 14}));
-    const std::pair<int, int> slots[] = {{-1, 7}, {0x144, 9}, {261, 1}, {5, 0}, {-128, 0xFF}};
-    for (std::size_t i = 0; i < slotCount; ++i)
-        EXPECT_EQ(std::pair(int(r.equipment[i].itemId), int(r.equipment[i].amount)), slots[i]);
-}
-
 // Each kind's writes in the order "Apply" makes them, at its own record.
 TEST(Records, WriteInSaveOrder)
 {

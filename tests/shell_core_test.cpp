@@ -187,14 +187,4 @@ TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
         EXPECT_EQ(NumberText::toValue(text, lo, hi), expected) << '"' << text << '"';
 }
 
-TEST(NumberText, DecidesIfATextIsAboveACap)
-{
-    const std::pair<const char *, bool> cases[] = {
-        {"65535", false}, {"65535.5", true}, {"65535.0000", false},
-        {"65536", true},  {"70000", true},   {"-70000", false},
-        {"", false},      {"abc", false},    {"99999999999999999999999", true}};
-    for (const auto &[text, above] : cases)
-        EXPECT_EQ(NumberText::isAbove(text, 65535), above) << text;
-}
-
 } // namespace

@@ -7,7 +7,6 @@
 #include "version.h"
 
 #include <QSignalSpy>
-#include <numeric>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -270,16 +269,6 @@ private slots:
         child<QAction>(form, "mnuCloseROM")->trigger();
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
         QCOMPARE(opened.size(), 2);
-
-        QString modal; // F12 opens About over the main window
-        QTimer::singleShot(0, [&modal] {
-            if (QWidget *shown = QApplication::activeModalWidget()) {
-                modal = shown->objectName();
-                shown->close();
-            }
-        });
-        QTest::keyClick(&form, Qt::Key_F12);
-        QCOMPARE(modal, QStringLiteral("About"));
     }
 
     void treeNodesOpenTheirEditorsByClickOrEnter()
@@ -320,7 +309,6 @@ private slots:
 
     void splashRunsOnceAndHandsOver()
     {
-        QList<int> values;
         int shown = 0;
         bool splashGone = false;
         Form1 splash(desktop, [&] {
@@ -328,7 +316,6 @@ private slots:
             splashGone = !splash.isVisible();
         });
         connect(child<QProgressBar>(splash, "pbar"), &QProgressBar::valueChanged, [&](int value) {
-            values.append(value);
             if (value == 1000) // the link works during the run and does not disturb it
                 useLink(splash);
         });
@@ -337,9 +324,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
         QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 3);
-        QList<int> steps(3201); // 0..3200, then back to 0
-        std::iota(steps.begin(), steps.end(), 0);
-        QCOMPARE(values, steps << 0);
     }
 };
 
