@@ -31,8 +31,7 @@ private slots:
     void showsEachRecordAppliesWhatIsTypedAndRefusesBadTexts()
     {
         Editor e(changed({{0, 0, plain}, {14, 0, plain}, {14, 0, {99}}, {14, 29, {7}}}));
-        const auto *list = e.get<QListWidget>("CharLST"); // record 0 is shown on opening
-        QCOMPARE(list->item(list->count() - 1)->text(), "Charcter 15");
+        QCOMPARE(e.list()->item(e.list()->count() - 1)->text(), "Charcter 15");
         QCOMPARE(e.shown({"LVTXT", "HPTXT", "MPTXT", "STRTXT", "SPIRTXT", "UNKTXT", "EXPTXT",
                           "RHAMTTXT", "LHCBO", "RHOPT", "NameTXT"}),
                  "5 -1 4660 20 24 99 65536 1 41 1 ");
@@ -62,11 +61,9 @@ private slots:
 
     void keepsUnlistedIdsAndUnknownHandBytesUntilTheUserPicks()
     {
-        Editor e(changed({{0, 0, plain},
-                          {0, 1, {7}},
-                          {0, 16, {0xA5, 0x01}},
-                          {0, 20, {0xFE, 0xFF}},
-                          {0, 24, {0xFF, 0xFF}}}));
+        const Bytes base = changed({{0, 0, plain}, {0, 1, {7}}}); // hand 7, unknown
+        Editor e(
+            changed({{0, 16, {0xA5, 0x01}}, {0, 20, {0xFE, 0xFF}}, {0, 24, {0xFF, 0xFF}}}, base));
         auto *right = e.get<QComboBox>("RHCBO");
         QCOMPARE(right->placeholderText(), "(stored id 0x1A5: not in the list)");
         QCOMPARE(e.get<QComboBox>("LHCBO")->toolTip(), "(stored id 0xFFFE: not in the list)");

@@ -96,7 +96,7 @@ class ShellWindowTest : public QObject
 
     static void verifyNoRomOpen(Form2 &form)
     {
-        QCOMPARE(form.windowTitle(), caption);
+        QVERIFY(form.isVisible() && form.windowTitle() == caption);
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(), QString());
         const auto *check = child<QCheckBox>(form, "ExpandCHK");
         QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled() && allExpanded(form, false));
@@ -112,15 +112,15 @@ private slots:
         opened.clear();
     }
 
-    // What opening each name shows: the caption's title and the information's
-    // last lines; or, with no title, no ROM open and why, the system's reason where "".
-    void eachNameOpensAndShowsWhatItHoldsOrSaysWhyNot()
+    // Start-up with the dialog cancelled, then each name opened from the menu: the
+    // caption's title and the information's last lines; or, with no title, no ROM
+    // open and why (where "", the system's reason). A cancel takes the last choice
+    // again; Quit and closing the window end the program.
+    void eachNameOpensOrSaysWhyNotAndQuitOrClosingEndTheProgram()
     {
         TempRom usa(image("VELMORA", 'E')), header(std::vector<std::uint8_t>(0x20, 0x41));
         std::vector<std::tuple<std::filesystem::path, QString, QString>> names = {
             {usa.path(), " - VELMORA", "1024\r\n\r\nROM Region: USA"},
-            {header.path(), " - ", "32\r\n\r\nROM Region: "}, // shorter than the header
-            {usa.folder() / "new.gba", " - ", "0\r\n\r\nROM Region: "},
             {usa.folder(), {}, "not a regular file"},
             {usa.folder() / "no-such-folder" / "x.gba", {}, ""}};
 #ifdef _WIN32
@@ -132,8 +132,14 @@ private slots:
         for (const auto &name : {std::filesystem::path("/dev/null"), pipe, link})
             names.push_back({name, {}, "not a regular file"});
 #endif
+        names.push_back({header.path(), " - ", "32\r\n\r\nROM Region: "}); // shorter than a header
+        names.push_back({usa.folder() / "new.gba", " - ", "0\r\n\r\nROM Region: "});
         Form2 form(desktop, standIns());
-        form.start(); // cancelled
+        form.start();
+        verifyNoRomOpen(form);
+        const auto &[filters, selectedFilter, previousName] = desktop.fileRequests.first();
+        QCOMPARE(filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
+        QVERIFY(selectedFilter == "GBA ROM Files (*.gba)" && previousName.isEmpty());
         for (const auto &[name, title, shown] : names) {
             desktop.fileAnswers.push_back(qPath(name));
             child<QAction>(form, "mnuOpenROM")->trigger();
@@ -148,16 +154,24 @@ private slots:
                 continue;
             }
             QCOMPARE(form.windowTitle(), caption + title);
-            QCOMPARE(
-                accessibleText(child<QLabel>(form, "MainInfoLBL")), // as a screen reader reads it
-                "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(name) +
-                    "\r\n\r\nROM Filesize (in bytes): " + shown);
+            QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // a screen reader's text
+                     "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(name) +
+                         "\r\n\r\nROM Filesize (in bytes): " + shown);
             QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
             QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
             QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled() &&
                     std::filesystem::exists(name));
+            QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
         }
-        QCOMPARE(usa.bytes(), image("VELMORA", 'E'));
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        verifyNoRomOpen(form);
+        child<QAction>(form, "mnuOpenROM")->trigger(); // cancelled
+        QCOMPARE(desktop.fileRequests.last().previousName, qPath(usa.folder() / "new.gba"));
+        QVERIFY(form.rom().isOpen() && usa.bytes() == image("VELMORA", 'E'));
+        child<QAction>(form, "nuQuit")->trigger();
+        QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
+        form.close();
+        QCOMPARE(desktop.endCount, 2);
     }
 
     void japaneseImageIsRefusedAndTheProgramEnds()
@@ -172,31 +186,6 @@ private slots:
         QVERIFY(desktop.endCount == 1 && !window->rom().isOpen() && !window->isVisible());
         QVERIFY(child<QLabel>(*window, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
         QCOMPARE(file.bytes(), bytes);
-    }
-
-    void cancelKeepsTheChoiceAndQuitOrClosingEndTheProgram()
-    {
-        Form2 form(desktop, standIns());
-        form.start();
-        QVERIFY(form.isVisible());
-        verifyNoRomOpen(form);
-        QCOMPARE(desktop.fileRequests.size(), 1);
-        const auto &[filters, selectedFilter, previousName] = desktop.fileRequests.first();
-        QCOMPARE(filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
-        QVERIFY(selectedFilter == "GBA ROM Files (*.gba)" && previousName.isEmpty());
-
-        TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        child<QAction>(form, "mnuOpenROM")->trigger();
-        child<QAction>(form, "mnuCloseROM")->trigger();
-        verifyNoRomOpen(form);
-        child<QAction>(form, "mnuOpenROM")->trigger(); // a cancel takes the previous choice again
-        QCOMPARE(desktop.fileRequests.last().previousName, qPath(file.path()));
-        QVERIFY(form.rom().isOpen() && !child<QLabel>(form, "ROMSizeLBL")->isVisible());
-        child<QAction>(form, "nuQuit")->trigger();
-        QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
-        form.close();
-        QCOMPARE(desktop.endCount, 2);
     }
 
     void messageBoxesAppearWhereTheUserLooks()
