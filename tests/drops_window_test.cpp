@@ -29,8 +29,7 @@ private slots:
     {
         const Bytes first = {0x39, 0x30, 2, 0x77, 0x01, 0, 0x00, 0x01, 0, 0, 0xFF, 0xFF};
         Editor e(image({{0, first}, {1, {0, 0, 0}}, {2, {0, 0, 1}}, {4, {0, 0, 3}}}));
-        const auto *list = e.get<QListWidget>("ItemLST");
-        QCOMPARE(list->item(list->count() - 1)->text(), "Index #: 282");
+        QCOMPARE(e.list()->item(e.list()->count() - 1)->text(), "Index #: 282");
         QCOMPARE(e.shown(record), "12345 2 0 0 1 0 1 256 0 -1"); // record 0, selected on opening
         QVERIFY(QTest::qWaitForWindowActive(&e.window));
         QCOMPARE(e.tabWalk(11),
