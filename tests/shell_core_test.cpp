@@ -1,7 +1,6 @@
 #include "shell/applywrites.h"
-#include "shell/fieldcheck.h"
 #include "shell/numbertext.h"
-#include "shell/romfile.h"
+#include "tests/support/flakyrom.h"
 #include "tests/support/romimage.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,6 @@
 #include <cerrno>
 #include <functional>
 #include <system_error>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -27,177 +23,118 @@ Bytes readBack(RomFile &rom, std::uint64_t offset, std::size_t size)
 
 // ---- RomFile ----
 
+// Under a non-ASCII name, with the bytes a text-mode stream would translate.
 TEST(RomFile, ReadsAnyWidthZeroPastTheEndAndWritesInPlace)
 {
-    TempRom file({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F});
+    const Bytes bytes = {0x0A, 0x0D, 0x1A, 0x00, 0x05, 0x06, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F};
+    TempRom file(bytes, std::filesystem::path(u8"Velmöra ヴェル.gba"));
     RomFile rom;
-    ASSERT_TRUE(rom.open(file.path()));
-    const std::tuple<std::uint64_t, std::size_t, Bytes> cases[] = {
-        {0, 1, {0x01}},
-        {1, 2, {0x02, 0x03}},
-        {10, 4, {0xFF, 0x7F, 0, 0}},
-        {12, 1, {0}},
-        {4, 12, {5, 6, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}},
-        {0x100000, 4, {0, 0, 0, 0}}};
-    for (const auto &[offset, size, expected] : cases)
+    ASSERT_TRUE(rom.open(file.path())) << rom.errorString();
+    EXPECT_EQ(RomFile::fileSize(file.path()), bytes.size());
+    const std::tuple<std::uint64_t, std::size_t, Bytes> reads[] = {
+        {0, 12, bytes}, {1, 2, {0x0D, 0x1A}},  {10, 4, {0xFF, 0x7F, 0, 0}},
+        {12, 1, {0}},   {0x100000, 2, {0, 0}},
+    };
+    for (const auto &[offset, size, expected] : reads)
         EXPECT_EQ(readBack(rom, offset, size), expected) << "offset " << offset;
 
-    const std::array<std::uint8_t, 4> value{0xDE, 0xAD, 0xBE, 0xEF};
-    EXPECT_TRUE(rom.write(8, value.data(), 4));
-    EXPECT_FALSE(rom.write(9, value.data(), 4) || rom.write(12, value.data(), 1)); // never grows
+    const std::array<std::uint8_t, 4> lineEnds{0x0D, 0x0A, 0x0D, 0x0A};
+    EXPECT_TRUE(rom.write(8, lineEnds.data(), 4));
+    EXPECT_FALSE(rom.write(9, lineEnds.data(), 4) ||
+                 rom.write(12, lineEnds.data(), 1)); // never grows
     EXPECT_FALSE(rom.errorString().empty());
     file.poke(0, {0x42}); // another program's change is seen at once
     EXPECT_EQ(readBack(rom, 0, 1), Bytes{0x42});
-    EXPECT_EQ(file.bytes(), (Bytes{0x42, 2, 3, 4, 5, 6, 0x00, 0x80, 0xDE, 0xAD, 0xBE, 0xEF}));
-}
-
-// A non-ASCII name, and the bytes a text-mode stream would translate.
-TEST(RomFile, KeepsEveryByteUnderAnyName)
-{
-    const Bytes tricky{0x0A, 0x0D, 0x1A, 0x00, 0x0D, 0x0A, 0xFF};
-    TempRom file(tricky, std::filesystem::path(u8"Velmöra ヴェル.gba"));
-    RomFile rom;
-    ASSERT_TRUE(rom.open(file.path())) << rom.errorString();
-    EXPECT_EQ(RomFile::fileSize(file.path()), tricky.size());
-    EXPECT_EQ(readBack(rom, 0, tricky.size()), tricky);
-    const std::array<std::uint8_t, 2> lineEnds{0x0D, 0x0A};
-    ASSERT_TRUE(rom.write(0, lineEnds.data(), 2));
     ASSERT_TRUE(rom.sync());
     rom.close();
-    EXPECT_EQ(file.bytes(), (Bytes{0x0D, 0x0A, 0x1A, 0x00, 0x0D, 0x0A, 0xFF}));
+    EXPECT_EQ(file.bytes(),
+              (Bytes{0x42, 0x0D, 0x1A, 0x00, 5, 6, 0x00, 0x80, 0x0D, 0x0A, 0x0D, 0x0A}));
 }
 
 // ---- Apply ----
 
-struct ApplyFixture : ::testing::Test
+// A 64-byte file, open, and its record at 16..31 as loaded.
+struct Opened
 {
     TempRom file{TestImage::pattern(64)};
-    RomFile rom;
+    FlakyRom rom;
     RecordSnapshot snapshot;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(rom.open(file.path()));
-        ASSERT_TRUE(snapshot.take(rom, 16, 16));
-    }
+    Opened() { EXPECT_TRUE(rom.open(file.path()) && snapshot.take(rom, 16, 16)); }
 };
 
-TEST_F(ApplyFixture, WritesInOrderAndTouchesNothingElse)
+TEST(Apply, WritesInOrderOnlyWhatItCanWriteSafely)
 {
-    Bytes expected = file.bytes();
-    // The later write wins where two overlap, as with a shared amount byte.
-    const ApplyResult result = applyWrites(
-        rom, snapshot, {write16(20, 0x0105), write8(21, 0x07), write32(24, 0x80000001u)});
-    ASSERT_TRUE(result.ok()) << result.message;
-    TestImage::put(expected, 20, {0x05, 0x07});
-    TestImage::put(expected, 24, {0x01, 0x00, 0x00, 0x80});
-    EXPECT_EQ(file.bytes(), expected);
-
-    // The snapshot follows the applied bytes, so applying again is not an outside change.
-    EXPECT_TRUE(applyWrites(rom, snapshot, {write8(21, 0x09)}).ok());
-}
-
-TEST_F(ApplyFixture, RefusesAndWritesNothingWhenItCannotWriteSafely)
-{
+    Opened o;
     RecordSnapshot unread, tail;
-    ASSERT_TRUE(tail.take(rom, 56, 12)); // a record the file ends inside
-    file.poke(18, {0xAA});               // another program changes a byte Apply would write
+    ASSERT_TRUE(tail.take(o.rom, 56, 12)); // a record the file ends inside
+    o.file.poke(18, {0xAA});               // another program changes a byte Apply would write
     const std::tuple<RecordSnapshot *, RomWrites, ApplyResult::Status> cases[] = {
-        {&snapshot, {write8(16, 1), write16(63, 0xFFFF)}, ApplyResult::OutsideFile},
+        {&o.snapshot, {write8(16, 1), write16(63, 0xFFFF)}, ApplyResult::OutsideFile},
         {&tail, {write8(56, 1)}, ApplyResult::OutsideFile},
-        {&snapshot, {write8(16, 1), write16(18, 0x1234)}, ApplyResult::ChangedOnDisk},
+        {&o.snapshot, {write8(16, 1), write16(18, 0x1234)}, ApplyResult::ChangedOnDisk},
         {&unread, {write8(16, 1)}, ApplyResult::NotLoaded}};
-    const Bytes before = file.bytes();
+    const Bytes before = o.file.bytes();
     for (const auto &[record, writes, status] : cases) {
-        const ApplyResult result = applyWrites(rom, *record, writes);
+        const ApplyResult result = applyWrites(o.rom, *record, writes);
         EXPECT_EQ(result.status, status);
         EXPECT_FALSE(result.message.empty());
-        EXPECT_EQ(file.bytes(), before);
+        EXPECT_EQ(o.file.bytes(), before);
     }
-    // A byte that Apply does not write may change freely.
-    EXPECT_TRUE(applyWrites(rom, snapshot, {write8(16, 1)}).ok());
+    // A byte Apply does not write may change freely. The writes go in order (the
+    // later wins where two overlap, as with a shared amount byte), and the snapshot
+    // follows them, so applying again is not taken for an outside change.
+    const RomWrites writes = {write16(20, 0x0105), write8(21, 0x07), write32(24, 0x80000001u)};
+    for (int pass = 0; pass < 2; ++pass) {
+        const ApplyResult result = applyWrites(o.rom, o.snapshot, writes);
+        EXPECT_TRUE(result.ok()) << result.message;
+    }
+    Bytes expected = before;
+    TestImage::put(expected, 20, {0x05, 0x07});
+    TestImage::put(expected, 24, {0x01, 0x00, 0x00, 0x80});
+    EXPECT_EQ(o.file.bytes(), expected);
 }
 
 // Another program saves a new file over the name, or deletes it: the open file
 // is no longer the one at the name, and writing into it would be lost.
 TEST(Apply, RefusesWhenTheNameNoLongerNamesTheOpenFile)
 {
-    using Change = std::function<void(const TempRom &)>;
-    const auto saved = [](const TempRom &file) { return file.folder() / "saved.gba"; };
-    const std::vector<Change> changes = {
-        [&](const TempRom &file) { // the old file moved aside, a new one put in its place
-            std::filesystem::rename(file.path(), saved(file));
-            std::filesystem::copy_file(saved(file), file.path());
+    const std::function<void(const TempRom &)> changes[] = {
+        [](const TempRom &file) { // the old file moved aside, a new one put in its place
+            std::filesystem::rename(file.path(), file.folder() / "old.gba");
+            std::filesystem::copy_file(file.folder() / "old.gba", file.path());
         },
 // Windows refuses to replace an open file, and keeps a deleted one's name until it is closed.
 #ifndef _WIN32
         [](const TempRom &file) { std::filesystem::remove(file.path()); },
-        [&](const TempRom &file) { // a new file renamed over the name
-            std::filesystem::copy_file(file.path(), saved(file));
-            std::filesystem::rename(saved(file), file.path());
-        },
 #endif
     };
-    for (std::size_t i = 0; i < changes.size(); ++i) {
-        SCOPED_TRACE("change " + std::to_string(i));
-        TempRom file(TestImage::pattern(64));
-        RomFile rom;
-        RecordSnapshot snapshot;
-        ASSERT_TRUE(rom.open(file.path()));
-        ASSERT_TRUE(snapshot.take(rom, 16, 16));
-        ASSERT_TRUE(applyWrites(rom, snapshot, {write8(16, 1)}).ok());
-        changes[i](file);
-        const Bytes atName = file.bytes();
-        const ApplyResult result = applyWrites(rom, snapshot, {write8(16, 2)});
+    for (const auto &change : changes) {
+        Opened o;
+        ASSERT_TRUE(applyWrites(o.rom, o.snapshot, {write8(16, 1)}).ok());
+        change(o.file);
+        const Bytes atName = o.file.bytes();
+        const ApplyResult result = applyWrites(o.rom, o.snapshot, {write8(16, 2)});
         EXPECT_EQ(result.status, ApplyResult::Replaced);
         EXPECT_NE(result.message.find("replaced or removed"), std::string::npos);
-        EXPECT_EQ(file.bytes(), atName);
+        EXPECT_EQ(o.file.bytes(), atName);
     }
 }
-
-// A file whose nth write fails, or (n = 0) whose first sync fails, and whose
-// reads fail while readsFail is set.
-class FlakyRom : public RomFile
-{
-public:
-    explicit FlakyRom(int failing) : m_failing(failing), m_syncFails(failing == 0) {}
-    bool readsFail = false;
-    bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
-    {
-        return readsFail ? fail("Cannot read") : RomFile::read(offset, data, size);
-    }
-    bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
-    {
-        return ++m_writes == m_failing ? fail("Cannot write") : RomFile::write(offset, data, size);
-    }
-    bool sync() override
-    {
-        return std::exchange(m_syncFails, false) ? fail("Cannot sync") : RomFile::sync();
-    }
-
-private:
-    int m_failing;
-    bool m_syncFails;
-    int m_writes = 0;
-};
 
 // After a write or sync that failed part-way, Apply again finishes the record:
 // this program's own half-written bytes are not taken for another program's.
 TEST(Apply, FinishesTheRecordAfterAFailedWriteOrSync)
 {
-    for (const int failing : {2, 3, 0}) {
-        TempRom file(TestImage::pattern(64));
-        FlakyRom rom(failing);
-        RecordSnapshot snapshot;
-        ASSERT_TRUE(rom.open(file.path()));
-        ASSERT_TRUE(snapshot.take(rom, 16, 16));
+    for (const int failing : {2, 3, 0}) { // the write that fails; 0: the sync
+        Opened o;
+        o.rom.failingWrite = failing;
+        o.rom.syncFails = failing == 0;
         const RomWrites writes = {write8(16, 1), write16(18, 0x0302), write32(20, 0x07060504)};
-        EXPECT_EQ(applyWrites(rom, snapshot, writes).status, ApplyResult::WriteFailed);
-        const ApplyResult again = applyWrites(rom, snapshot, writes);
+        EXPECT_EQ(applyWrites(o.rom, o.snapshot, writes).status, ApplyResult::WriteFailed);
+        const ApplyResult again = applyWrites(o.rom, o.snapshot, writes);
         EXPECT_TRUE(again.ok()) << "failing " << failing << ": " << again.message;
         Bytes expected = TestImage::pattern(64);
         TestImage::put(expected, 16, {1, expected[17], 2, 3, 4, 5, 6, 7});
-        EXPECT_EQ(file.bytes(), expected) << "failing " << failing;
+        EXPECT_EQ(o.file.bytes(), expected) << "failing " << failing;
     }
 }
 
@@ -205,21 +142,18 @@ TEST(Apply, FinishesTheRecordAfterAFailedWriteOrSync)
 // the system's reason, never as another program's change.
 TEST(Apply, NamesItsOwnFailedChecks)
 {
-    TempRom file(TestImage::pattern(64));
-    FlakyRom rom(-1);
-    RecordSnapshot snapshot;
-    ASSERT_TRUE(rom.open(file.path()) && snapshot.take(rom, 16, 16));
-    rom.readsFail = true;
-    ApplyResult result = applyWrites(rom, snapshot, {write8(16, 1)});
+    Opened o;
+    o.rom.readsFail = true;
+    ApplyResult result = applyWrites(o.rom, o.snapshot, {write8(16, 1)});
     EXPECT_EQ(result.status, ApplyResult::CheckFailed);
     EXPECT_NE(result.message.find("could not be read back from the ROM file"), std::string::npos);
     EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
-    EXPECT_EQ(file.bytes(), TestImage::pattern(64));
+    EXPECT_EQ(o.file.bytes(), TestImage::pattern(64));
 #ifndef _WIN32
-    rom.readsFail = false;
-    std::filesystem::rename(file.path(), file.folder() / "aside.gba");
-    std::filesystem::create_symlink(file.path().filename(), file.path()); // a loop: no answer
-    result = applyWrites(rom, snapshot, {write8(16, 1)});
+    o.rom.readsFail = false;
+    std::filesystem::rename(o.file.path(), o.file.folder() / "aside.gba");
+    std::filesystem::create_symlink(o.file.path().filename(), o.file.path()); // a loop: no answer
+    result = applyWrites(o.rom, o.snapshot, {write8(16, 1)});
     EXPECT_EQ(result.status, ApplyResult::CheckFailed);
     EXPECT_NE(result.message.find("could not be checked by its name"), std::string::npos);
     EXPECT_NE(result.message.find(std::generic_category().message(ELOOP)), std::string::npos)
@@ -239,42 +173,12 @@ TEST(NumberText, ReadsBackWithHalfToEvenAndRange)
         {"", no},   {"-", no},  {".", no},    {"0x10", no},  {"abc", no}, {"1 2", no}};
     for (const auto &[text, expected] : asByte)
         EXPECT_EQ(NumberText::toValue(text, 0, 255), expected) << '"' << text << '"';
-    const std::int64_t i32min = -2147483648LL, i32max = 2147483647LL;
-    const std::tuple<const char *, std::int64_t, std::int64_t, std::optional<std::int64_t>>
-        wider[] = {{"-2.5", -10, 10, -2},
-                   {"65535.5", -32768, 65535, no},
-                   {"-32768", -32768, 65535, -32768},
-                   {"2147483647", i32min, i32max, i32max},
-                   {"2147483648", i32min, i32max, no},
-                   {"99999999999", i32min, i32max, no},
-                   {"1e3", 0, 65535, no},
-                   {"1,000", 0, 65535, no},
-                   {"1.5e2", -32768, 32767, no}};
-    for (const auto &[text, min, max, expected] : wider)
-        EXPECT_EQ(NumberText::toValue(text, min, max), expected) << '"' << text << '"';
-}
-
-TEST(NumberText, DecidesIfATextIsAboveACap)
-{
-    const std::pair<const char *, bool> cases[] = {
-        {"65535", false}, {"65535.5", true}, {"65535.0000", false},
-        {"65536", true},  {"70000", true},   {"-70000", false},
-        {"", false},      {"abc", false},    {"99999999999999999999999", true}};
-    for (const auto &[text, above] : cases)
-        EXPECT_EQ(NumberText::isAbove(text, 65535), above) << text;
-}
-
-TEST(FieldCheck, NamesEveryFieldThatDoesNotConvert)
-{
-    FieldCheck check;
-    EXPECT_EQ(check.take("HP:", "-1", -32768, 32767), -1);
-    check.take("STR:", "300", 0, 255);
-    check.take("LV:", "", 0, 255);
-    EXPECT_FALSE(check.ok());
-    const std::string message = check.message();
-    EXPECT_NE(message.find("STR: a number from 0 to 255"), std::string::npos) << message;
-    EXPECT_NE(message.find("LV: a number from 0 to 255"), std::string::npos);
-    EXPECT_EQ(message.find("HP:"), std::string::npos);
+    const std::int64_t lo = -2147483648LL, hi = 2147483647LL;
+    const std::pair<const char *, std::optional<std::int64_t>> asInt32[] = {
+        {"-2.5", -2},        {"-2147483648", lo}, {"2147483647", hi}, {"2147483648", no},
+        {"99999999999", no}, {"1e3", no},         {"1,000", no},      {"1.5e2", no}};
+    for (const auto &[text, expected] : asInt32)
+        EXPECT_EQ(NumberText::toValue(text, lo, hi), expected) << '"' << text << '"';
 }
 
 } // namespace

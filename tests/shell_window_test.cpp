@@ -6,19 +6,7 @@
 #include "tests/support/editorwindow.h"
 #include "version.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenuBar>
-#include <QProgressBar>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-
-#include <algorithm>
-#include <numeric>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -55,12 +43,12 @@ class ShellWindowTest : public QObject
     FakeDesktop desktop;
     QStringList opened;
 
+    // Editors that only say they were opened, and whether over an open ROM.
     EditorOpeners standIns()
     {
-        auto standIn = [this](const char *name) {
+        const auto standIn = [this](const QString &name) {
             return [this, name](QWidget *, RomFile &rom, Desktop &) {
-                QVERIFY(rom.isOpen());
-                opened.append(QLatin1String(name));
+                opened << name + (rom.isOpen() ? "" : " without a ROM");
             };
         };
         return {standIn("characters"), standIn("monsterStats"), standIn("monsterItems")};
@@ -97,9 +85,18 @@ class ShellWindowTest : public QObject
         return form;
     }
 
+    // The link label used every way: a click, Enter and Space.
+    static void useLink(QWidget &window)
+    {
+        auto *link = child<QLabel>(window, "URLLBL");
+        QTest::mouseClick(link, Qt::LeftButton);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(link, key);
+    }
+
     static void verifyNoRomOpen(Form2 &form)
     {
-        QCOMPARE(form.windowTitle(), caption);
+        QVERIFY(form.isVisible() && form.windowTitle() == caption);
         QCOMPARE(child<QLabel>(form, "MainInfoLBL")->text(), QString());
         const auto *check = child<QCheckBox>(form, "ExpandCHK");
         QVERIFY(!child<QTreeWidget>(form, "tree")->isEnabled() && allExpanded(form, false));
@@ -115,108 +112,80 @@ private slots:
         opened.clear();
     }
 
-    void cancelAtStartLeavesNoRomOpenAndQuitOrClosingEndTheProgram()
+    // Start-up with the dialog cancelled, then each name opened from the menu: the
+    // caption's title and the information's last lines; or, with no title, no ROM
+    // open and why (where "", the system's reason). A cancel takes the last choice
+    // again; Quit and closing the window end the program.
+    void eachNameOpensOrSaysWhyNotAndQuitOrClosingEndTheProgram()
     {
+        TempRom usa(image("VELMORA", 'E')), header(std::vector<std::uint8_t>(0x20, 0x41));
+        std::vector<std::tuple<std::filesystem::path, QString, QString>> names = {
+            {usa.path(), " - VELMORA", "1024\r\n\r\nROM Region: USA"},
+            {usa.folder(), {}, "not a regular file"},
+            {usa.folder() / "no-such-folder" / "x.gba", {}, ""}};
+#ifdef _WIN32
+        names.push_back({"NUL", {}, "not a regular file"});
+#else
+        const auto pipe = usa.folder() / "pipe.gba", link = usa.folder() / "link.gba";
+        QVERIFY(mkfifo(pipe.c_str(), 0600) == 0);
+        std::filesystem::create_symlink("/dev/zero", link);
+        for (const auto &name : {std::filesystem::path("/dev/null"), pipe, link})
+            names.push_back({name, {}, "not a regular file"});
+#endif
+        names.push_back({header.path(), " - ", "32\r\n\r\nROM Region: "}); // shorter than a header
+        names.push_back({usa.folder() / "new.gba", " - ", "0\r\n\r\nROM Region: "});
         Form2 form(desktop, standIns());
         form.start();
-        QVERIFY(form.isVisible());
         verifyNoRomOpen(form);
-        QCOMPARE(desktop.fileRequests.size(), 1);
         const auto &[filters, selectedFilter, previousName] = desktop.fileRequests.first();
         QCOMPARE(filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
         QVERIFY(selectedFilter == "GBA ROM Files (*.gba)" && previousName.isEmpty());
-
-        TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        child<QAction>(form, "mnuOpenROM")->trigger();
+        for (const auto &[name, title, shown] : names) {
+            desktop.fileAnswers.push_back(qPath(name));
+            child<QAction>(form, "mnuOpenROM")->trigger();
+            if (title.isNull()) {
+                verifyNoRomOpen(form);
+                QCOMPARE(desktop.messages.size(), 1);
+                const auto [boxTitle, text, icon] = desktop.messages.takeFirst();
+                QVERIFY2(text.contains(QDir::toNativeSeparators(qPath(name))), qPrintable(text));
+                const QString why = text.section("reading and writing: ", 1);
+                QVERIFY2(shown.isEmpty() ? why.size() > 2 : why == shown, qPrintable(text));
+                QVERIFY(boxTitle == "Velmora Editor" && icon == QMessageBox::Warning);
+                continue;
+            }
+            QCOMPARE(form.windowTitle(), caption + title);
+            QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // a screen reader's text
+                     "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(name) +
+                         "\r\n\r\nROM Filesize (in bytes): " + shown);
+            QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
+            QVERIFY(child<QCheckBox>(form, "ExpandCHK")->isChecked() && allExpanded(form, true));
+            QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled() &&
+                    std::filesystem::exists(name));
+            QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
+        }
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        verifyNoRomOpen(form);
+        child<QAction>(form, "mnuOpenROM")->trigger(); // cancelled
+        QCOMPARE(desktop.fileRequests.last().previousName, qPath(usa.folder() / "new.gba"));
+        QVERIFY(form.rom().isOpen() && usa.bytes() == image("VELMORA", 'E'));
         child<QAction>(form, "nuQuit")->trigger();
         QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
         form.close();
         QCOMPARE(desktop.endCount, 2);
     }
 
-    void openingAUsImageIdentifiesIt()
+    void japaneseImageIsRefusedAndTheProgramEnds()
     {
-        TempRom file(image("VELMORA", 'E'));
+        const auto bytes = image("VELMORA", 'J');
+        TempRom file(bytes);
         auto window = started(file.path());
-        Form2 &form = *window;
-
-        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
-        QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // what a screen reader reads
-                 "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(file.path()) +
-                     "\r\n\r\nROM Filesize (in bytes): 1024\r\n\r\nROM Region: USA");
-        QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
-        auto *check = child<QCheckBox>(form, "ExpandCHK");
-        QVERIFY(check->isChecked() && allExpanded(form, true));
-        QVERIFY(child<QAction>(form, "mnuCloseROM")->isEnabled());
-        QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
-        QCOMPARE(child<QGroupBox>(form, "Frame2")->title(), "Information:");
-        QCOMPARE(check->text(), "Expand all Items in Tree");
-        QCOMPARE(check->toolTip(), "Expands all of the items in the left TreeView box.");
-        check->click();
-        QVERIFY(!check->isChecked() && allExpanded(form, false));
-        check->click();
-        QVERIFY(allExpanded(form, true));
-
-        // A cancel takes the previous choice again: the same file is reopened.
-        child<QAction>(form, "mnuOpenROM")->trigger();
-        QCOMPARE(desktop.fileRequests.last().previousName, qPath(file.path()));
-        QVERIFY(form.rom().isOpen() && allExpanded(form, true));
-        QCOMPARE(form.windowTitle(), caption + " - VELMORA");
-
-        child<QAction>(form, "mnuCloseROM")->trigger();
-        verifyNoRomOpen(form);
-        QCOMPARE(file.bytes(), image("VELMORA", 'E'));
-
-        // An open that fails says why and leaves no ROM open.
-        child<QAction>(form, "mnuOpenROM")->trigger();
-        QVERIFY(form.rom().isOpen());
-        const QString missing = qPath(file.folder() / "no-such-folder" / "x.gba");
-        desktop.fileAnswers.push_back(missing);
-        child<QAction>(form, "mnuOpenROM")->trigger();
-        verifyNoRomOpen(form);
         QCOMPARE(desktop.messages.size(), 1);
         const auto &[title, text, icon] = desktop.messages[0];
-        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Warning);
-        QVERIFY2(text.contains(QDir::toNativeSeparators(missing)), qPrintable(text));
-        QVERIFY2(text.section("reading and writing: ", 1).size() > 2, qPrintable(text)); // reason
-    }
-
-    void shortAndNewFilesAreAccepted()
-    {
-        for (const int size : {0x20, -1}) { // shorter than the header; a new name
-            TempRom file(std::vector<std::uint8_t>(size < 0 ? 0 : size_t(size), 0x41));
-            const auto path = size < 0 ? file.folder() / "new.gba" : file.path();
-            auto window = started(path);
-            QVERIFY(window->rom().isOpen() && std::filesystem::exists(path));
-            QCOMPARE(window->windowTitle(), caption + " - ");
-            QVERIFY(child<QLabel>(*window, "MainInfoLBL")
-                        ->text()
-                        .endsWith(QStringLiteral("ROM Filesize (in bytes): %1\r\n\r\nROM Region: ")
-                                      .arg(std::max(size, 0))));
-        }
-    }
-
-    void onlyRegularFilesOpen()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        std::vector<std::filesystem::path> names = {file.folder()};
-#ifdef _WIN32
-        names.push_back("NUL");
-#else
-        const auto pipe = file.folder() / "pipe.gba", link = file.folder() / "link.gba";
-        QVERIFY(mkfifo(pipe.c_str(), 0600) == 0);
-        std::filesystem::create_symlink("/dev/zero", link);
-        names.insert(names.end(), {"/dev/null", pipe, link});
-#endif
-        for (const auto &name : names) {
-            desktop = FakeDesktop();
-            auto window = started(name);
-            verifyNoRomOpen(*window);
-            QCOMPARE(desktop.messages.size(), 1);
-            QVERIFY2(desktop.messages[0].text.endsWith("reading and writing: not a regular file"),
-                     qPrintable(desktop.messages[0].text));
-        }
+        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical);
+        QVERIFY(text.startsWith("Unfortunately this program does not support any NON US ROM."));
+        QVERIFY(desktop.endCount == 1 && !window->rom().isOpen() && !window->isVisible());
+        QVERIFY(child<QLabel>(*window, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
+        QCOMPARE(file.bytes(), bytes);
     }
 
     void messageBoxesAppearWhereTheUserLooks()
@@ -227,17 +196,15 @@ private slots:
         QPoint centre;
         const auto showAndClose = [&] {
             QTimer::singleShot(0, [&] {
-                QWidget *box = QApplication::activeModalWidget();
-                centre = box ? box->frameGeometry().center() : QPoint();
-                if (box)
+                if (QWidget *box = QApplication::activeModalWidget()) {
+                    centre = box->frameGeometry().center();
                     box->close();
+                }
             });
-            real.showMessage(&owner, Program::title(), QStringLiteral("Text"),
-                             QMessageBox::Warning);
+            real.showMessage(&owner, Program::title(), "Text", QMessageBox::Warning);
         };
         showAndClose(); // before its window is first shown: on that window's screen
-        QVERIFY2((centre - owner.screen()->availableGeometry().center()).manhattanLength() < 20,
-                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+        QVERIFY((centre - owner.screen()->availableGeometry().center()).manhattanLength() < 20);
         owner.move(owner.screen()->availableGeometry().topLeft() + QPoint(30, 40));
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
@@ -245,30 +212,13 @@ private slots:
         QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() < 20);
     }
 
-    void japaneseImageIsRefusedAndTheProgramEnds()
-    {
-        const auto bytes = image("VELMORA", 'J');
-        TempRom file(bytes);
-        auto window = started(file.path());
-        Form2 &form = *window;
-
-        QCOMPARE(desktop.messages.size(), 1);
-        const auto &[title, text, icon] = desktop.messages[0];
-        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical);
-        QCOMPARE(text, "Unfortunately this program does not support any NON US ROM.  "
-                       "I will close myself now.");
-        QCOMPARE(desktop.endCount, 1);
-        QVERIFY(!form.rom().isOpen() && !form.isVisible());
-        QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
-        QCOMPARE(file.bytes(), bytes);
-    }
-
-    void menusHoldTheirItemsInOrder()
+    void menusShortcutsAndTreeNodesOpenOnlyTheShownEditors()
     {
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
+        Form2 &form = *window;
         QStringList menus; // "(item)" is hidden, "item*" shown but disabled, "-" a separator
-        for (const QAction *menu : window->menuBar()->actions()) {
+        for (const QAction *menu : form.menuBar()->actions()) {
             QStringList items;
             for (const QAction *a : menu->menu()->actions()) {
                 const QString item =
@@ -288,13 +238,6 @@ private slots:
                  "(Monster Miscellaneous Editor Ctrl+F7), -, (Item Editor Ctrl+F8), "
                  "(Magic Editor Ctrl+F9), Miscellaneous Editors Ctrl+F11*",
                  "&Help: &Contents F1*, &Search F2*, &Tips F3*, -, &About F12"}));
-    }
-
-    void shortcutsReachOnlyShownItems()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        Form2 &form = *window;
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
 
@@ -309,27 +252,7 @@ private slots:
         QTest::keyClick(&form, Qt::Key_F6, Qt::ControlModifier);
         QCOMPARE(opened, QStringList({"characters", "monsterItems"}));
 
-        // With no ROM open the Features items open nothing.
-        child<QAction>(form, "mnuCloseROM")->trigger();
-        QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
-        QCOMPARE(opened.size(), 2);
-
-        QString modal; // F12 opens About over the main window
-        QTimer::singleShot(0, [&modal] {
-            if (QWidget *shown = QApplication::activeModalWidget()) {
-                modal = shown->objectName();
-                shown->close();
-            }
-        });
-        QTest::keyClick(&form, Qt::Key_F12);
-        QCOMPARE(modal, QStringLiteral("About"));
-    }
-
-    void treeNodesOpenTheirEditorsByClickOrEnter()
-    {
-        TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        auto *tree = child<QTreeWidget>(*window, "tree");
+        auto *tree = child<QTreeWidget>(form, "tree");
         QStringList outline; // parent/node, and what a click and then Enter opened
         for (QTreeWidgetItem *node : nodes(tree)) {
             opened.clear();
@@ -345,29 +268,29 @@ private slots:
         QCOMPARE(outline.join(' '), "pvi1 i1 c1 c1/Char-1=characters,characters m1 "
                                     "m1/Mon-1=monsterStats,monsterStats "
                                     "m1/Mon-2=monsterItems,monsterItems g1");
+
+        // With no ROM open the Features items open nothing.
+        child<QAction>(form, "mnuCloseROM")->trigger();
+        QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(opened, QStringList());
     }
 
-    void aboutShowsItsTextAndClosesWithEnterOrEsc()
+    void aboutShowsTheVersionClosesWithEnterOrEscAndItsLinkOpens()
     {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             About about(desktop);
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
-            QCOMPARE(child<QLabel>(about, "ProgramInfoLBL")->text(),
-                     "Velmora Editor - Released: XX/XX/2005\r\nVersion: " + version +
-                         "\r\n\r\nInformation: This program allows the user to edit many of "
-                         "the things in the Velmora GBA ROM file.\r\n\r\nPlease visit the "
-                         "website for more specific information about this program.");
-            QTest::mouseClick(child<QLabel>(about, "URLLBL"), Qt::LeftButton);
+            QVERIFY(child<QLabel>(about, "ProgramInfoLBL")->text().contains("Version: " + version));
+            useLink(about);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());
         }
-        QCOMPARE(desktop.urls, QList<QUrl>(2, QUrl("http://velmora-editor.example.org/")));
+        QCOMPARE(desktop.urls, QList<QUrl>(6, QUrl("http://velmora-editor.example.org/")));
     }
 
     void splashRunsOnceAndHandsOver()
     {
-        QList<int> values;
         int shown = 0;
         bool splashGone = false;
         Form1 splash(desktop, [&] {
@@ -375,20 +298,14 @@ private slots:
             splashGone = !splash.isVisible();
         });
         connect(child<QProgressBar>(splash, "pbar"), &QProgressBar::valueChanged, [&](int value) {
-            values.append(value);
             if (value == 1000) // the link works during the run and does not disturb it
-                QTest::mouseClick(child<QLabel>(splash, "URLLBL"), Qt::LeftButton);
+                useLink(splash);
         });
         splash.show();
-        QCOMPARE(child<QLabel>(splash, "InfoLBL")->text().section("\r\n", 0, 4),
-                 caption + "\r\n\r\nDescription: This program allows you to edit various "
-                           "aspects of Velmora GBA ROM.\r\n\r\nVelmora Hacking Team Members: ");
+        QVERIFY(child<QLabel>(splash, "InfoLBL")->text().startsWith(caption + "\r\n"));
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
-        QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 1);
-        QList<int> steps(3201); // 0..3200, then back to 0
-        std::iota(steps.begin(), steps.end(), 0);
-        QCOMPARE(values, steps << 0);
+        QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 3);
     }
 };
 

@@ -5,15 +5,8 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QFontMetricsF>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QStyle>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
 #include <QTest>
+#include <QtWidgets>
 
 // An editor window, shown, over a ROM file of its own that is open before the
 // window loads its first record.
@@ -32,8 +25,53 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     void apply() const { QTest::mouseClick(get<QWidget>("ApplyCMD"), Qt::LeftButton); }
     void type(const QString &name, const QString &text) const // as the user types it
     {
+        get(name)->setFocus();
         get(name)->clear();
         QTest::keyClicks(get(name), text);
+    }
+    void set(const QStringList &edits) const // box, text, box, text, ...: as the program sets them
+    {
+        for (qsizetype i = 0; i + 1 < edits.size(); i += 2)
+            get(edits[i])->setText(edits[i + 1]);
+    }
+    // What the named controls show, spaced: a box's text, an item box's id, an option's 1 or 0.
+    QString shown(const QStringList &names) const
+    {
+        QStringList shown;
+        for (const QString &name : names) {
+            const auto *control = get<QWidget>(name);
+            if (const auto *items = qobject_cast<const ItemBox *>(control))
+                shown << QString::number(items->itemId());
+            else if (const auto *option = qobject_cast<const QAbstractButton *>(control))
+                shown << QString::number(option->isChecked());
+            else
+                shown << control->property("text").toString();
+        }
+        return shown.join(' ');
+    }
+    // The controls Tab visits, from the one with the focus; "name=text" when withText.
+    QStringList tabWalk(int stops, bool withText = false) const
+    {
+        QStringList visited;
+        for (int i = 0; i < stops; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+            const QWidget *at = QApplication::focusWidget();
+            visited << at->objectName() + (withText ? '=' + at->property("text").toString() : "");
+        }
+        return visited;
+    }
+    // No record shown: no box holds a value, no item or option is picked, "Apply" is off.
+    bool showsNoRecord() const
+    {
+        for (const QLineEdit *box : window.template findChildren<QLineEdit *>())
+            if (!box->text().isEmpty())
+                return qWarning() << box->objectName() << box->text(), false;
+        for (const QComboBox *box : window.template findChildren<QComboBox *>())
+            if (box->currentIndex() >= 0 || !box->placeholderText().isEmpty())
+                return qWarning() << box->objectName(), false;
+        for (const QAbstractButton *option : window.template findChildren<QAbstractButton *>())
+            if (option->isChecked())
+                return qWarning() << option->objectName(), false;
+        return !get<QWidget>("ApplyCMD")->isEnabled();
     }
 
     std::vector<std::uint8_t> original;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/romfile.h"
+
+#include <utility>
+
+// A ROM file on a failing disk: every read fails while readsFail is set, the
+// write numbered failingWrite (from 1) fails, and so does the first sync once
+// syncFails is set.
+class FlakyRom : public RomFile
+{
+public:
+    bool readsFail = false;
+    int failingWrite = 0;
+    bool syncFails = false;
+
+    bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
+    {
+        return readsFail ? fail("Cannot read") : RomFile::read(offset, data, size);
+    }
+    bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
+    {
+        return ++m_writes == failingWrite ? fail("Cannot write")
+                                          : RomFile::write(offset, data, size);
+    }
+    bool sync() override
+    {
+        return std::exchange(syncFails, false) ? fail("Cannot sync") : RomFile::sync();
+    }
+
+private:
+    int m_writes = 0;
+};
