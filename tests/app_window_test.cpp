@@ -27,20 +27,22 @@ Bytes editable(std::initializer_list<std::pair<std::uint64_t, Bytes>> changes = 
     return image;
 }
 
-// A number box of an editor and the field of record 1 it shows.
+// A number box of an editor and the field of record 1 it shows; where the game
+// keeps the table's last record, known from its layout, not from the table.
 struct NumberField
 {
     const char *box;
     const RecordTable &table;
     RecordField field;
+    std::uint64_t lastRecord;
     RomWrite holding(std::int64_t value) const
     {
         return fieldWrite(table.recordOffset(1), field, value);
     }
 };
-const NumberField level{"LVTXT", CharacterRecord::table, CharacterField::level};
-const NumberField strength{"STRTXT", MonsterRecord::table, MonsterField::STR};
-const NumberField int01{"INT01TXT", DropRecord::table, DropField::INT01};
+const NumberField level{"LVTXT", CharacterRecord::table, CharacterField::level, 0xF2C98};
+const NumberField strength{"STRTXT", MonsterRecord::table, MonsterField::STR, 0xFACA4};
+const NumberField int01{"INT01TXT", DropRecord::table, DropField::INT01, 0xFBDE2};
 
 QList<QAbstractButton *> checkables(const QWidget &window)
 {
@@ -74,6 +76,9 @@ template <class Form> void appliesEveryRecordUnchanged(const NumberField &f)
     EditorWindow<Form> e(editable());
     for (int row = 0; row < e.list()->count(); ++row, e.apply())
         e.select(row);
+    const auto last = e.original.begin() + std::ptrdiff_t(f.lastRecord);
+    QCOMPARE(e.get(f.box)->text(),
+             QString::number(fieldValue(Bytes(last, last + f.table.recordSize), f.field)));
     QVERIFY(e.desktop.messages.isEmpty());
     QCOMPARE(e.file.bytes(), e.original);
     e.type(f.box, "7");

@@ -208,8 +208,8 @@ private slots:
         owner.move(owner.screen()->availableGeometry().topLeft() + QPoint(30, 40));
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        showAndClose(); // afterwards over the window
-        QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() < 20);
+        showAndClose(); // afterwards over the window, where the platform puts it
+        QVERIFY(owner.frameGeometry().contains(centre));
     }
 
     void menusShortcutsAndTreeNodesOpenOnlyTheShownEditors()
