@@ -8,6 +8,12 @@ RomFile::~RomFile()
     close();
 }
 
+bool RomFile::fail(std::string what)
+{
+    m_error = std::move(what) + ": " + systemMessage();
+    return false;
+}
+
 bool RomFile::notRegular()
 {
     m_error = "Cannot open the file for reading and writing: not a regular file";

@@ -49,6 +49,8 @@ protected:
     bool fail(std::string what);
 
 private:
+    // The operating system's message for the last failure.
+    static std::string systemMessage();
     bool notRegular();
     bool writeAt(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
 

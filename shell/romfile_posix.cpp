@@ -8,19 +8,9 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace {
-
-std::string systemMessage()
+std::string RomFile::systemMessage()
 {
     return std::generic_category().message(errno);
-}
-
-} // namespace
-
-bool RomFile::fail(std::string what)
-{
-    m_error = std::move(what) + ": " + systemMessage();
-    return false;
 }
 
 bool RomFile::open(const std::filesystem::path &path)

@@ -7,9 +7,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-namespace {
-
-std::string systemMessage()
+std::string RomFile::systemMessage()
 {
     const DWORD code = GetLastError();
     wchar_t *buffer = nullptr;
@@ -29,6 +27,8 @@ std::string systemMessage()
     return text.empty() ? "system error " + std::to_string(code) : text;
 }
 
+namespace {
+
 OVERLAPPED at(std::uint64_t offset)
 {
     OVERLAPPED overlapped{};
@@ -38,12 +38,6 @@ OVERLAPPED at(std::uint64_t offset)
 }
 
 } // namespace
-
-bool RomFile::fail(std::string what)
-{
-    m_error = std::move(what) + ": " + systemMessage();
-    return false;
-}
 
 bool RomFile::open(const std::filesystem::path &path)
 {
