@@ -16,9 +16,14 @@ build=build-package
 fail() { echo "package-check: FAIL: $*" >&2; exit 1; }
 
 bash scripts/install-deps.sh package
-work=$(mktemp -d)
+work=""
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+cleanup() {
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$work" ]; then rm -rf "$work"; fi
+}
+trap cleanup EXIT
+work=$(mktemp -d)
 
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
 cmake --build $build --target VelmoraEditor
@@ -80,7 +85,13 @@ pid=$!
 waiting() { grep -q libqoffscreen "/proc/$pid/maps" && grep -q poll "/proc/$pid/wchan"; } 2>/dev/null
 seen=0
 for _ in $(seq 200); do
-    kill -0 "$pid" 2>/dev/null || { cat "$work/log"; fail "the unpacked program ended on its own"; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        pid=""
+        cat "$work/log"
+        fail "the unpacked program ended on its own (exit status $status)"
+    fi
     if waiting; then
         seen=$((seen + 1))
         [ "$seen" -lt 2 ] || break
