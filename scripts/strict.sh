@@ -4,6 +4,8 @@
 set -Eeuo pipefail
 
 report_failure() { # status line command
-    echo "${BASH_SOURCE[1]##*/}: line $2: '$3' failed (exit status $1)" >&2
+    local command=${3%%$'\n'*} # the first line of a long command is enough
+    if [ "$command" != "$3" ] || [ ${#command} -gt 100 ]; then command="${command:0:100} ..."; fi
+    echo "${BASH_SOURCE[1]##*/}: line $2: '$command' failed (exit status $1)" >&2
 }
 trap 'report_failure "$?" "$LINENO" "$BASH_COMMAND"' ERR
