@@ -27,9 +27,10 @@ options=(
     -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON
     # Compiled for size, not -O3: a shorter build and a smaller download.
     -DFEATURE_optimize_size=ON
-    # Plug-ins nothing loads: the windows platform plug-in draws (no Direct2D,
-    # no FreeType, hence no offscreen plug-in); the pictures are PNG resources.
-    -DFEATURE_direct2d=OFF -DFEATURE_freetype=OFF
+    # Plug-ins nothing loads: the windows platform plug-in draws (no Direct2D
+    # plug-in, no FreeType, hence no offscreen plug-in); the pictures are PNG
+    # resources. direct2d itself stays: Gui's DirectWrite font engine needs it.
+    -DFEATURE_direct2d1_1=OFF -DFEATURE_freetype=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
     # Documents, widgets, dialogs and a style no window shows. Accessibility
     # (the window tests read it) and the Windows styles stay.
