@@ -12,10 +12,10 @@ int main(int argc, char **argv)
     if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
         return runStartupChild(argc, argv, argv[2]);
 
-    if (benchStartup(argv[0]) != 0)
+    QApplication app(argc, argv);
+    if (benchStartup() != 0)
         return 1;
 
-    QApplication app(argc, argv);
     const auto tag = "velmora-bench-" + std::to_string(QCoreApplication::applicationPid());
     const std::filesystem::path shm = "/dev/shm";
     const Bench::Folders folders{std::filesystem::temp_directory_path() / tag,

@@ -8,35 +8,43 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QProcess>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
-#include <map>
-#include <spawn.h>
-#include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-extern char **environ;
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: psapi.h needs its types.
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#endif
 
 namespace {
 
 constexpr int runs = 11;
 
+// The system-wide monotonic clock, so that parent and child times compare.
 double nowMs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 long peakKiB()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return long(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 void waitUntilExposed(QWidget &widget)
@@ -109,39 +117,25 @@ struct Sample
     double peakMiB = 0;
 };
 
-bool runChild(const char *program, const char *mode, Sample &sample)
+bool runChild(const QString &program, const char *mode, Sample &sample)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char *args[] = {const_cast<char *>(program), const_cast<char *>("--child"),
-                    const_cast<char *>(mode), nullptr};
-    pid_t pid = 0;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const double start = nowMs();
-    const int failed = posix_spawn(&pid, program, &actions, nullptr, args, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    if (failed)
+    child.start(program, {QStringLiteral("--child"), QString::fromLatin1(mode)});
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit)
         return false;
-    char line[256] = {};
-    const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const QByteArray line = child.readAllStandardOutput();
     double handover = 0, dialog = 0;
     long peak = 0;
-    if (got <= 0 ||
-        std::sscanf(line, "handover %lf dialog %lf peak %ld", &handover, &dialog, &peak) != 3)
+    if (std::sscanf(line.constData(), "handover %lf dialog %lf peak %ld", &handover, &dialog,
+                    &peak) != 3)
         return false;
     sample = {handover > 0 ? handover - start : 0, dialog - start, double(peak) / 1024.0};
     return true;
 }
 
-bool measure(const char *program, const char *mode, const char *title)
+bool measure(const QString &program, const char *mode, const char *title)
 {
     std::vector<double> handovers, dialogs, rest, peaks;
     for (int i = 0; i < runs; ++i) {
@@ -169,8 +163,9 @@ bool measure(const char *program, const char *mode, const char *title)
 
 } // namespace
 
-int benchStartup(const char *program)
+int benchStartup()
 {
+    const QString program = QCoreApplication::applicationFilePath();
     return measure(program, "editor", "Start-up of the editor") &&
                    measure(program, "bare", "A bare Qt window (the floor)")
                ? 0

@@ -1,10 +1,13 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Draws the program's own pictures with ImageMagick: the splash and About
 # logos, the hand cursor of the web link, the window icon and the menu icons
-# of the installed program. Run it from this folder after changing a picture;
+# of the installed program, into this folder. Run it after changing a picture;
 # the results are committed.
-set -eu
+. "$(dirname "$0")/../scripts/strict.sh"
+cd "$(dirname "$0")"
 FONT=DejaVu-Sans-Bold
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 # A gold crystal on a night-blue gradient: the program's emblem.
 crystal() { # size
@@ -25,23 +28,23 @@ convert icon.png -define icon:auto-resize=256,48,32,16 velmora.ico
 # changes nothing.
 mkdir -p hicolor
 for n in 16 32 48 64 128 256; do
-    crystal $n /tmp/velmora-crystal.png
-    convert /tmp/velmora-crystal.png -strip -define png:exclude-chunks=date,time PNG32:hicolor/${n}x${n}.png
+    crystal $n "$work/crystal.png"
+    convert "$work/crystal.png" -strip -define png:exclude-chunks=date,time PNG32:hicolor/${n}x${n}.png
 done
 
 # Splash logo, 128 x 139.
-crystal 96 /tmp/velmora-crystal.png
+crystal 96 "$work/crystal.png"
 convert -size 128x139 gradient:'#0b1430'-'#2b4f9e' \
-    /tmp/velmora-crystal.png -geometry +16+4 -composite \
+    "$work/crystal.png" -geometry +16+4 -composite \
     -font $FONT -fill '#f2c14e' -pointsize 17 -gravity south -annotate +0+20 'VELMORA' \
     -fill white -pointsize 10 -annotate +0+6 'EDITOR' \
     splashlogo.png
 
 # About logo, 400 x 160: the emblem and the name on the left and top; the lower
 # right stays clear for the information text that stands on it.
-crystal 120 /tmp/velmora-crystal.png
+crystal 120 "$work/crystal.png"
 convert -size 400x160 xc:none \
-    /tmp/velmora-crystal.png -geometry +6+6 -composite \
+    "$work/crystal.png" -geometry +6+6 -composite \
     -font $FONT -fill '#1d3a7a' -pointsize 34 -annotate +140+48 'VELMORA' \
     -fill '#b8860b' -pointsize 16 -annotate +144+72 'E D I T O R' \
     aboutlogo.png
@@ -52,5 +55,3 @@ convert -size 32x32 xc:none -fill white -stroke black -strokewidth 1 \
     -draw "roundrectangle 4,11 22,28 4,4" \
     -draw "line 10,12 10,18" -draw "line 14,12 14,18" -draw "line 18,12 18,18" \
     linkcursor.png
-
-rm -f /tmp/velmora-crystal.png

@@ -4,8 +4,7 @@
 # catalogue), no file of a folder's Qt-free core (the <folder>_core library its
 # CMakeLists.txt lists) includes Qt or a window header, and every tracked C++
 # file is formatted as .clang-format says. Prints each file that breaks a rule.
-set -euo pipefail
-trap 'echo "check-source: FAILED: line $LINENO: $BASH_COMMAND" >&2' ERR
+. "$(dirname "$0")/strict.sh"
 cd "$(dirname "$0")/.."
 
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 ||

@@ -4,7 +4,7 @@
 #   install-deps.sh package  that, plus the tools that build and check the Debian package
 #   install-deps.sh tests    all that, plus GoogleTest and the Windows check (MinGW-w64, what
 #                            building Qt for Windows needs, Wine, Xvfb, NSIS)
-set -euo pipefail
+. "$(dirname "$0")/strict.sh"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-editor}" in

@@ -4,7 +4,7 @@
 # prefix and checks the installed files, builds the .deb with CPack, checks its
 # control data and file list, and starts the unpacked program offscreen.
 # Never installs the package on this machine.
-set -euo pipefail
+. "$(dirname "$0")/strict.sh"
 cd "$(dirname "$0")/.."
 
 id=org.example.velmora_editor
@@ -16,9 +16,14 @@ build=build-package
 fail() { echo "package-check: FAIL: $*" >&2; exit 1; }
 
 bash scripts/install-deps.sh package
-work=$(mktemp -d)
+work=""
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+cleanup() {
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$work" ]; then rm -rf "$work"; fi
+}
+trap cleanup EXIT
+work=$(mktemp -d)
 
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
 cmake --build $build --target VelmoraEditor
@@ -71,12 +76,31 @@ depends=$(dpkg-deb -f "$deb" Depends)
 packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort)
 [ "$packaged" = "$installed" ] || fail "the package's files differ from the install:"$'\n'"$packaged"
 
-# The unpacked program starts and keeps running until ended.
+# The unpacked program starts: it loads Qt's platform plug-in and, past the
+# splash, waits in its event loop with the file-open dialog. Seen waiting in
+# poll() twice, half a second apart, and alive all along; given 20 s.
 dpkg-deb -x "$deb" "$work/root"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/root/usr/bin/velmora-editor" >"$work/log" 2>&1 &
 pid=$!
-sleep 2
-kill -0 "$pid" 2>/dev/null || { cat "$work/log"; fail "the unpacked program ended within 2 seconds"; }
+waiting() { grep -q libqoffscreen "/proc/$pid/maps" && grep -q poll "/proc/$pid/wchan"; } 2>/dev/null
+seen=0
+for _ in $(seq 200); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        pid=""
+        cat "$work/log"
+        fail "the unpacked program ended on its own (exit status $status)"
+    fi
+    if waiting; then
+        seen=$((seen + 1))
+        [ "$seen" -lt 2 ] || break
+        sleep 0.5
+    else
+        sleep 0.1
+    fi
+done
+[ "$seen" -ge 2 ] || { cat "$work/log"; fail "the unpacked program did not reach its event loop within 20 s"; }
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the editor, writes the sample images and
 # starts the editor in their folder, so the file-open dialog shows them.
-set -euo pipefail
+. "$(dirname "$0")/strict.sh"
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh editor

@@ -7,7 +7,7 @@
 # uninstalled here under Wine) and SHA256SUMS.
 # Catches text-mode streams, 8-bit code-page paths and 32-bit offsets, which
 # break such editors on Windows most often, and what the real plugin changes.
-set -euo pipefail
+. "$(dirname "$0")/strict.sh"
 cd "$(dirname "$0")/.."
 
 qt="$(bash scripts/windows-qt.sh)"
@@ -21,23 +21,54 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build-windows
 echo "Program and tests for Windows built in $(($(date +%s) - start)) s"
 
-export WINEPREFIX="$(mktemp -d)" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+# Whatever the check starts or writes from here on goes when it ends, passed or
+# failed: the Wine prefix, Wine's processes and the display.
+work=""
+xvfb=""
+cleanup() {
+    [ -z "$work" ] || timeout 30 wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    fi
+    [ -z "$work" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+work="$(mktemp -d)"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+
 # A display of its own, away from the low numbers desktops and other tools take.
 display=$((200 + RANDOM % 300))
 while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp > build-windows/xvfb.log 2>&1 &
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >build-windows/xvfb.log 2>&1 &
 xvfb=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do
+    if [ -e "/tmp/.X11-unix/X$display" ] || ! kill -0 "$xvfb" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+if ! kill -0 "$xvfb" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X$display" ]; then
+    echo "windows-check: Xvfb did not come up on :$display within 10 s; build-windows/xvfb.log:" >&2
+    cat build-windows/xvfb.log >&2
+    exit 1
+fi
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
 
 start=$(date +%s)
-wineboot --init >/dev/null 2>&1
+if ! wineboot --init >"$work/wineboot.log" 2>&1; then
+    echo "windows-check: wineboot --init failed:" >&2
+    cat "$work/wineboot.log" >&2
+    exit 1
+fi
 
 # Only DLLs that come with Windows (Wine has them too): the executable runs
 # with nothing beside it.
-for dll in $(x86_64-w64-mingw32-objdump -p build-windows/app/VelmoraEditor.exe | sed -n 's/.*DLL Name: //p'); do
+dlls="$(x86_64-w64-mingw32-objdump -p build-windows/app/VelmoraEditor.exe | sed -n 's/.*DLL Name: //p')"
+if [ -z "$dlls" ]; then
+    echo "windows-check: objdump found no DLL names in VelmoraEditor.exe" >&2
+    exit 1
+fi
+for dll in $dlls; do
     case "$dll" in api-ms-win-*) continue ;; esac # API sets, resolved by the loader
     if [ -z "$(find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ]; then
         echo "VelmoraEditor.exe needs $dll, which Windows does not have" >&2
@@ -47,7 +78,10 @@ done
 # A test stuck on a lost display ends as a failure; Wine keeps its pipes open, so
 # ctest gets an outer limit too.
 timeout 1200 ctest --test-dir build-windows --output-on-failure --timeout 600
-wineserver -w
+if ! timeout 60 wineserver -w; then
+    echo "windows-check: Wine was still running 60 s after the tests ended" >&2
+    exit 1
+fi
 echo "Tests under Wine ran in $(($(date +%s) - start)) s"
 bash scripts/windows-installer-check.sh build-windows
 version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"

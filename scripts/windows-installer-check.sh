@@ -7,8 +7,7 @@
 # given with /D= that already holds a ROM file, which must survive, as must
 # one beside the folder.
 #   windows-installer-check.sh [build folder, default build-windows]
-set -Eeuo pipefail
-trap 'echo "windows-installer-check.sh: line $LINENO: \"$BASH_COMMAND\" failed" >&2' ERR
+. "$(dirname "$0")/strict.sh"
 cd "$(dirname "$0")/.."
 
 fail() {
