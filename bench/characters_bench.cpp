@@ -4,7 +4,7 @@
 
 #include "characters/Form3.h"
 #include "characters/characterrecord.h"
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 #include <QApplication>
 #include <QListWidget>

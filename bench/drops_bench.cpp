@@ -2,9 +2,9 @@
 
 #include "bench/benchsupport.h"
 
+#include "core/romfile.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
-#include "shell/romfile.h"
 
 #include <QCoreApplication>
 #include <QListWidget>

@@ -2,9 +2,9 @@
 
 #include "bench/benchsupport.h"
 
+#include "core/romfile.h"
 #include "monsters/Form4.h"
 #include "monsters/monsterrecord.h"
-#include "shell/romfile.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 
 #include "catalogue/ItemBox.h"
 #include "catalogue/itemcatalogue.h"
-#include "shell/fieldcheck.h"
+#include "core/fieldcheck.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "drops/Form5.h"
 
 #include "catalogue/ItemBox.h"
+#include "core/fieldcheck.h"
 #include "drops/droprecord.h"
 #include "shell/boxwidth.h"
-#include "shell/fieldcheck.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

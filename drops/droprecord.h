@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/recordtable.h"
+#include "core/recordtable.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "monsters/Form4.h"
 
-#include "shell/fieldcheck.h"
-#include "shell/numbertext.h"
-#include "shell/romfile.h"
+#include "core/fieldcheck.h"
+#include "core/numbertext.h"
+#include "core/romfile.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks what the compiler does not: every #include in the six code folders runs
 # the way the dependencies do (app -> characters, monsters, drops -> shell,
-# catalogue), no file of a folder's Qt-free core (the <folder>_core library its
+# catalogue -> core), no file of a folder's Qt-free core (the <folder>_core library its
 # CMakeLists.txt lists) includes Qt or a window header, and every tracked C++
 # file is formatted as .clang-format says. Prints each file that breaks a rule.
 . "$(dirname "$0")/strict.sh"
@@ -11,17 +11,19 @@ git rev-parse --is-inside-work-tree >/dev/null 2>&1 ||
     { echo "check-source: FAILED: not a git checkout; it checks the tracked files" >&2; exit 1; }
 
 # The folders each folder may include besides itself.
-declare -A uses=([shell]="" [catalogue]="" [characters]="shell catalogue"
-    [monsters]="shell catalogue" [drops]="shell catalogue"
-    [app]="characters monsters drops shell catalogue")
+declare -A uses=([core]="" [shell]="core" [catalogue]="core" [characters]="shell catalogue core"
+    [monsters]="shell catalogue core" [drops]="shell catalogue core"
+    [app]="characters monsters drops shell catalogue core")
 
 # The files of each Qt-free core, as its add_library(<folder>_core ...) lists them.
 core=" shell/version.h " # made from shell/version.h.in: constants only
 for folder in "${!uses[@]}"; do
-    [ "$folder" = app ] && continue # the entry point has no core
-    files=$(awk -v lib="${folder}_core" '$0 ~ "^add_library\\(" lib " " { on = 1 }
+    [ "$folder" = app ] || [ "$folder" = shell ] && continue # windows only
+    lib="${folder}_core"
+    [ "$folder" = core ] && lib=core
+    files=$(awk -v lib="$lib" '$0 ~ "^add_library\\(" lib " " { on = 1 }
         on { print } on && /\)/ { exit }' "$folder/CMakeLists.txt" | grep -oE '[A-Za-z0-9_]+\.(cpp|h)') ||
-        { echo "check-source: FAILED: no ${folder}_core library with files in $folder/CMakeLists.txt" >&2; exit 1; }
+        { echo "check-source: FAILED: no $lib library with files in $folder/CMakeLists.txt" >&2; exit 1; }
     for file in $files; do core+="$folder/$file "; done
 done
 

@@ -1,10 +1,10 @@
 #include "shell/EditorDialog.h"
 
+#include "core/fieldcheck.h"
+#include "core/numbertext.h"
 #include "shell/TypingLimit.h"
 #include "shell/boxwidth.h"
 #include "shell/desktop.h"
-#include "shell/fieldcheck.h"
-#include "shell/numbertext.h"
 #include "shell/program.h"
 #include "shell/windowfont.h"
 

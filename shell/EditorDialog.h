@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/applywrites.h"
-#include "shell/recordtable.h"
+#include "core/applywrites.h"
+#include "core/recordtable.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "shell/Form2.h"
 
+#include "core/romheader.h"
 #include "shell/About.h"
 #include "shell/desktop.h"
 #include "shell/program.h"
-#include "shell/romheader.h"
 #include "shell/windowfont.h"
 
 #include <QApplication>

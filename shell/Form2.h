@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/romfile.h"
 #include "shell/editoropeners.h"
-#include "shell/romfile.h"
 
 #include <QMainWindow>
 

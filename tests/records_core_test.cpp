@@ -1,7 +1,7 @@
 #include "characters/characterrecord.h"
+#include "core/romfile.h"
 #include "drops/droprecord.h"
 #include "monsters/monsterrecord.h"
-#include "shell/romfile.h"
 #include "tests/support/romimage.h"
 
 #include <gtest/gtest.h>

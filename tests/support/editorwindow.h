@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/ItemBox.h"
-#include "shell/romfile.h"
+#include "core/romfile.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 

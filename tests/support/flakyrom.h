@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 #include <utility>
 

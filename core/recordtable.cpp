@@ -1,6 +1,6 @@
-#include "shell/recordtable.h"
+#include "core/recordtable.h"
 
-#include "shell/littleendian.h"
+#include "core/littleendian.h"
 
 std::int64_t fieldValue(const std::vector<std::uint8_t> &record, const RecordField &field)
 {

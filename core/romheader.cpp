@@ -1,6 +1,6 @@
-#include "shell/romheader.h"
+#include "core/romheader.h"
 
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 #include <array>
 

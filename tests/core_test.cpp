@@ -1,5 +1,5 @@
-#include "shell/applywrites.h"
-#include "shell/numbertext.h"
+#include "core/applywrites.h"
+#include "core/numbertext.h"
 #include "tests/support/flakyrom.h"
 #include "tests/support/romimage.h"
 

@@ -1,4 +1,4 @@
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 // What the two platforms share; each has its own file for the rest
 // (romfile_posix.cpp, romfile_windows.cpp).

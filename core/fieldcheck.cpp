@@ -1,6 +1,6 @@
-#include "shell/fieldcheck.h"
+#include "core/fieldcheck.h"
 
-#include "shell/numbertext.h"
+#include "core/numbertext.h"
 
 std::int64_t FieldCheck::take(std::string_view label, std::string_view text, std::int64_t min,
                               std::int64_t max)

@@ -1,4 +1,4 @@
-#include "shell/numbertext.h"
+#include "core/numbertext.h"
 
 #include <cctype>
 

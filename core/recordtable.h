@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/applywrites.h"
+#include "core/applywrites.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "shell/applywrites.h"
+#include "core/applywrites.h"
 
-#include "shell/littleendian.h"
-#include "shell/romfile.h"
+#include "core/littleendian.h"
+#include "core/romfile.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 // The ROM file on Windows: positioned reads and writes on a handle shared with
 // other programs, which may read, write, rename or delete the file meanwhile.
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 #include <cstring>
 

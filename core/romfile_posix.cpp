@@ -1,5 +1,5 @@
 // The ROM file on Linux and other POSIX systems: positioned reads and writes.
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 #include <cerrno>
 #include <cstring>
