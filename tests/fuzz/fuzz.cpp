@@ -110,7 +110,7 @@ template <class Record> void record(FuzzedDataProvider &in)
     for (std::size_t i = 0; i < writes.size(); ++i) {
         const RomWrite &w = writes[i];
         const auto &[field, value] = fields[i];
-        EXPECT(w.offset == at + field.at &&
+        EXPECT(w.offset == at + field.at && w.offset + w.bytes.size() <= end &&
                fieldValue(w.bytes, {field.name, 0, field.width, field.isSigned}) == value);
         if (status != ApplyResult::Written)
             continue;
