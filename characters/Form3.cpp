@@ -61,15 +61,13 @@ void Form3::LoadCharData()
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    const std::optional<CharacterRecord> read = readShownRecord<CharacterRecord>(index);
+    const std::optional<CharacterRecord> read = readShownRecord<CharacterRecord>(index, ApplyCMD);
     if (!read) {
         // The load ends without a word, but shows nothing of another record.
-        clearRecord(ApplyCMD);
         for (ItemBox *box : m_itemBoxes)
             box->setItemId(-1);
         return;
     }
-    ApplyCMD->setEnabled(true);
     const CharacterRecord &record = *read;
     showNumber(LVTXT, record.level);
     showNumber(HPTXT, record.hp);

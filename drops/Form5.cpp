@@ -171,15 +171,13 @@ void Form5::LoadItems()
     const int index = ItemLST->currentRow();
     if (index < 0)
         return;
-    const auto record = readShownRecord<DropRecord>(index);
+    const auto record = readShownRecord<DropRecord>(index, ApplyCMD);
     if (!record) {
         // The load ends without a word, but shows nothing of another record.
-        clearRecord(ApplyCMD);
         for (ItemBox *box : ItemCBO)
             box->setItemId(-1);
         return;
     }
-    ApplyCMD->setEnabled(true);
 
     showNumber(INT01TXT, record->unknown);
     showNumber(Byte03TXT, record->chanceClass);

@@ -86,9 +86,8 @@ void Form4::SaveMonsterData()
 void Form4::LoadMonsterData()
 {
     const int n = selectedMonster();
-    const auto record = readShownRecord<MonsterRecord>(n);
+    const auto record = readShownRecord<MonsterRecord>(n, ApplyCMD);
     if (!record) {
-        clearRecord(ApplyCMD);
         warn(QStringLiteral("Monster %1 could not be read from the ROM file.\n\n%2")
                  .arg(QString::number(n), QString::fromStdString(m_rom.errorString())));
         return;
@@ -103,7 +102,6 @@ void Form4::LoadMonsterData()
         showNumber(m_unknownBoxes[i], m_record.unknowns[i]);
     LoadEXP();
     LoadVesk();
-    ApplyCMD->setEnabled(true);
 }
 
 void Form4::LoadEXP()

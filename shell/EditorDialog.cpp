@@ -41,6 +41,11 @@ void EditorDialog::clearRecord(QPushButton *apply)
     apply->setEnabled(false);
 }
 
+void EditorDialog::enableApply(QPushButton *apply)
+{
+    apply->setEnabled(true);
+}
+
 void EditorDialog::warn(const QString &text)
 {
     m_desktop.showMessage(isVisible() ? this : parentWidget(), Program::title(), text,

@@ -31,10 +31,17 @@ protected:
     EditorDialog(RomFile &rom, Desktop &desktop, const char *name, const QString &caption,
                  QWidget *parent);
 
-    // Reads the record at index and remembers its bytes for "Apply"'s check.
-    template <class Record> std::optional<Record> readShownRecord(int index)
+    // Reads the record at index to show it and remembers its bytes for
+    // "Apply"'s check; apply goes on. When the read fails, nothing: the window
+    // is cleared (clearRecord).
+    template <class Record> std::optional<Record> readShownRecord(int index, QPushButton *apply)
     {
-        return readRecord<Record>(m_rom, index, m_snapshot);
+        auto record = readRecord<Record>(m_rom, index, m_snapshot);
+        if (record)
+            enableApply(apply);
+        else
+            clearRecord(apply);
+        return record;
     }
     // "Apply": writes nothing unless every field converted, and reports any refusal.
     void applyRecord(const FieldCheck &check, const RomWrites &writes);
@@ -52,6 +59,8 @@ protected:
     RomFile &m_rom;
 
 private:
+    static void enableApply(QPushButton *apply);
+
     Desktop &m_desktop;
     RecordSnapshot m_snapshot;
     bool m_closedWhileOpening = false;
