@@ -42,9 +42,7 @@ constexpr int listWidth = 1455;
 
 void Form3::createControls()
 {
-    CharLST = new QListWidget(this);
-    CharLST->setObjectName(QStringLiteral("CharLST"));
-    CharLST->setAccessibleName(QStringLiteral("Character list"));
+    CharLST = createRecordList(this, "CharLST", QStringLiteral("Character list"));
     for (int index = 0; index < CharacterRecord::table.count; ++index)
         CharLST->addItem(QStringLiteral("Charcter %1").arg(index + 1));
 

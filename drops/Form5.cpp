@@ -45,11 +45,7 @@ Form5::Form5(RomFile &rom, Desktop &desktop, QWidget *parent)
 
 void Form5::createControls()
 {
-    ItemLST = new QListWidget(this);
-    ItemLST->setObjectName(QStringLiteral("ItemLST"));
-    ItemLST->setAccessibleName(QStringLiteral("Drop records"));
-    ItemLST->setSelectionMode(QAbstractItemView::SingleSelection);
-    ItemLST->setUniformItemSizes(true);
+    ItemLST = createRecordList(this, "ItemLST", QStringLiteral("Drop records"));
 
     INT01TXT = createNumberBox(this, "INT01TXT", QLatin1String(F::unknown.name), int01TypingLimit);
     INT01TXT->setToolTip(QStringLiteral("It is unknown what this Integer value does."));

@@ -30,11 +30,7 @@ constexpr int boxWidth = 1005, labelWidth = 1125, buttonWidth = 1485, barHeight 
 
 void Form4::createControls()
 {
-    MonsterLST = new QListWidget(this);
-    MonsterLST->setObjectName(QStringLiteral("MonsterLST"));
-    MonsterLST->setAccessibleName(QStringLiteral("Monster list"));
-    MonsterLST->setSelectionMode(QAbstractItemView::SingleSelection);
-    MonsterLST->setUniformItemSizes(true);
+    MonsterLST = createRecordList(this, "MonsterLST", QStringLiteral("Monster list"));
     // Wide enough for the longest entry beside a scroll bar, never narrower than designed.
     const int entryWidth =
         MonsterLST->fontMetrics().horizontalAdvance(QStringLiteral("Monster #: 252"));

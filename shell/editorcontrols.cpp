@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace EditorControls {
@@ -19,6 +20,16 @@ QPushButton *createButton(QWidget *parent, const QString &caption, const char *n
     button->setAccessibleName(caption);
     button->setAutoDefault(false);
     return button;
+}
+
+QListWidget *createRecordList(QWidget *parent, const char *name, const QString &accessibleName)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true); // hundreds of entries of one height
+    return list;
 }
 
 QLineEdit *createNumberBox(QWidget *parent, const char *name, const QString &accessibleName,

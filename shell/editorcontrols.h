@@ -9,6 +9,7 @@ class FieldCheck;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -25,6 +26,8 @@ constexpr int twips(int size)
 // "Apply" and "Cancel": named for tests, announced by their caption, and
 // never the dialog's default button.
 QPushButton *createButton(QWidget *parent, const QString &caption, const char *name);
+// The list of a table's records, one entry per record, picked one at a time.
+QListWidget *createRecordList(QWidget *parent, const char *name, const QString &accessibleName);
 // A text box for a number; the user may type at most typingLimit characters
 // (none when 0), while a loaded value always shows whole.
 QLineEdit *createNumberBox(QWidget *parent, const char *name, const QString &accessibleName,
