@@ -130,8 +130,29 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         return refused(ApplyResult::ChangedOnDisk,
                        "This record was changed on disk by another program since it was "
                        "loaded, so nothing was written. Select the record again to reload it.");
-    for (const RomWrite &write : writes) {
-        if (!rom.write(write.offset, write.bytes.data(), write.bytes.size())) {
+    for (std::size_t done = 0; done < writes.size(); ++done) {
+        const RomWrite &write = writes[done];
+        const bool ok = rom.write(write.offset, write.bytes.data(), write.bytes.size());
+        // No write call checks the length and writes in one step, so another program
+        // may shorten the file in between, and the write lengthen it again: what
+        // follows a change of length is not written blind.
+        const auto now = rom.size();
+        if (now != size) {
+            const std::string stopped = "so Apply stopped after " +
+                                        std::to_string(done + (ok ? 1 : 0)) + " of " +
+                                        std::to_string(writes.size()) +
+                                        " fields were written. Select the record again to "
+                                        "reload it.";
+            if (!now)
+                return refused(ApplyResult::CheckFailed,
+                               "The ROM file's length could not be checked after a write, " +
+                                   stopped + "\n\n" + rom.errorString());
+            return refused(ApplyResult::LengthChanged,
+                           "The ROM file's length was changed on disk by another program "
+                           "during Apply, " +
+                               stopped);
+        }
+        if (!ok) {
             // Part of the record may be written: that is this program's change,
             // not another's, so "Apply" again may finish it.
             snapshot.refresh(rom, writes);

@@ -52,7 +52,8 @@ struct ApplyResult
         CheckFailed, // the program could not read what it must check first
         OutsideFile,
         ChangedOnDisk,
-        WriteFailed
+        WriteFailed,
+        LengthChanged // by another program while writing: the rest was not written
     };
     Status status = Written;
     std::string message; // for the user; empty when written
@@ -61,4 +62,5 @@ struct ApplyResult
 };
 
 // Checks, writes in order, syncs; on success the snapshot holds the new bytes.
+// After each write it checks the file's length again and stops when it changed.
 ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites &writes);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -75,6 +77,7 @@ struct RecordTable
         return offset + std::uint64_t(index) * recordSize;
     }
     constexpr std::uint64_t end() const { return recordOffset(count); }
+    constexpr bool holds(int index) const { return index >= 0 && index < count; }
 };
 
 // The field's value in the bytes of one record.
@@ -140,10 +143,15 @@ void add(RomWrites &writes, std::uint64_t record, const RecordField &field,
 
 // Reads record `index` in one read, which the snapshot keeps for Apply's check,
 // and takes every field from those bytes, so what is shown and what Apply
-// compares against cannot differ. Nothing, and no snapshot, when the read fails.
+// compares against cannot differ. Nothing, and no snapshot, when the read fails
+// or the table has no record `index`.
 template <class Record>
 std::optional<Record> readRecord(RomFile &rom, int index, RecordSnapshot &snapshot)
 {
+    if (!Record::table.holds(index)) {
+        snapshot = RecordSnapshot();
+        return std::nullopt;
+    }
     if (!snapshot.take(rom, Record::table.recordOffset(index), Record::table.recordSize))
         return std::nullopt;
     Record record;
@@ -154,9 +162,14 @@ std::optional<Record> readRecord(RomFile &rom, int index, RecordSnapshot &snapsh
 }
 
 // The writes of "Apply" for record `index`, in the order its kind lists them;
-// the shown fields are left out.
+// the shown fields are left out. An index outside the table is the caller's
+// mistake: it would write over the bytes beside the table, so it throws
+// std::out_of_range instead.
 template <class Record> RomWrites recordWrites(int index, const Record &record)
 {
+    if (!Record::table.holds(index))
+        throw std::out_of_range(std::string(Record::table.name) + " has no record " +
+                                std::to_string(index));
     const std::uint64_t at = Record::table.recordOffset(index);
     RomWrites writes;
     RecordFields::each(record, [&writes, at](const auto &field, const auto &member) {

@@ -22,6 +22,8 @@ bool RomFile::notRegular()
 
 bool RomFile::write(std::uint64_t offset, const std::uint8_t *data, std::size_t size)
 {
+    if (size == 0)
+        return true; // nothing to do, and data may be null (an empty vector's)
     const auto length = this->size();
     if (!length)
         return false;

@@ -84,6 +84,8 @@ std::optional<std::uint64_t> RomFile::size()
 
 bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
 {
+    if (size == 0)
+        return true; // nothing to do, and data may be null (an empty vector's)
     std::memset(data, 0, size);
     std::size_t done = 0;
     while (done < size) {

@@ -121,6 +121,8 @@ std::optional<std::uint64_t> RomFile::size()
 
 bool RomFile::read(std::uint64_t offset, std::uint8_t *data, std::size_t size)
 {
+    if (size == 0)
+        return true; // nothing to do, and data may be null (an empty vector's)
     std::memset(data, 0, size);
     OVERLAPPED overlapped = at(offset);
     DWORD done = 0;

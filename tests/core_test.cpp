@@ -43,6 +43,7 @@ TEST(RomFile, ReadsAnyWidthZeroPastTheEndAndWritesInPlace)
     EXPECT_FALSE(rom.write(9, lineEnds.data(), 4) ||
                  rom.write(12, lineEnds.data(), 1)); // never grows
     EXPECT_FALSE(rom.errorString().empty());
+    EXPECT_TRUE(rom.read(20, nullptr, 0) && rom.write(20, nullptr, 0)); // no bytes: nothing done
     file.poke(0, {0x42}); // another program's change is seen at once
     EXPECT_EQ(readBack(rom, 0, 1), Bytes{0x42});
     ASSERT_TRUE(rom.sync());
@@ -83,7 +84,8 @@ TEST(Apply, WritesInOrderOnlyWhatItCanWriteSafely)
     // A byte Apply does not write may change freely. The writes go in order (the
     // later wins where two overlap, as with a shared amount byte), and the snapshot
     // follows them, so applying again is not taken for an outside change.
-    const RomWrites writes = {write16(20, 0x0105), write8(21, 0x07), write32(24, 0x80000001u)};
+    const RomWrites writes = {
+        write16(20, 0x0105), write8(21, 0x07), {22, {}}, write32(24, 0x80000001u)};
     for (int pass = 0; pass < 2; ++pass) {
         const ApplyResult result = applyWrites(o.rom, o.snapshot, writes);
         EXPECT_TRUE(result.ok()) << result.message;
@@ -135,6 +137,33 @@ TEST(Apply, FinishesTheRecordAfterAFailedWriteOrSync)
         Bytes expected = TestImage::pattern(64);
         TestImage::put(expected, 16, {1, expected[17], 2, 3, 4, 5, 6, 7});
         EXPECT_EQ(o.file.bytes(), expected) << "failing " << failing;
+    }
+}
+
+// Another program shortens or lengthens the file during Apply: Apply stops after
+// the write that met the change and says how many fields it wrote.
+TEST(Apply, StopsWhenTheLengthChangesWhileItWrites)
+{
+    const RomWrites writes = {write8(16, 1), write16(18, 0x0302), write8(30, 4)};
+    // Before which write the length changes, to what, and how many fields are written.
+    const std::tuple<int, std::uintmax_t, std::size_t> cases[] = {
+        {1, 20, 1}, {2, 40, 2}, {2, 19, 1}, {3, 100, 3}};
+    for (const auto &[before, length, written] : cases) {
+        Opened o;
+        o.rom.beforeWrite = [&, before = before, length = length](int n) {
+            if (n == before)
+                std::filesystem::resize_file(o.file.path(), length);
+        };
+        const ApplyResult result = applyWrites(o.rom, o.snapshot, writes);
+        EXPECT_EQ(result.status, ApplyResult::LengthChanged);
+        EXPECT_NE(result.message.find(std::to_string(written) + " of 3 fields were written"),
+                  std::string::npos)
+            << result.message;
+        Bytes expected = TestImage::pattern(64);
+        expected.resize(length);
+        for (std::size_t i = 0; i < written; ++i)
+            TestImage::put(expected, writes[i].offset, writes[i].bytes);
+        EXPECT_EQ(o.file.bytes(), expected) << "length " << length;
     }
 }
 

@@ -56,6 +56,8 @@ TEST(Records, WriteInSaveOrder)
     const DropRecord d{-2, 3, {0x144, -1, 0x1A5, 7}};
     EXPECT_EQ(from(DropRecord::table.recordOffset(282), recordWrites(282, d)),
               "0:FEFF 2:03 4:4401 6:FFFF 8:A501 10:0700");
+    EXPECT_THROW(recordWrites(283, d), std::out_of_range);
+    EXPECT_THROW(recordWrites(-1, s), std::out_of_range);
 }
 
 // Each table, and the writes of an Apply without edits on record n as read.
@@ -80,6 +82,8 @@ TEST(Tables, KeepApartAndEveryRecordWritesOnlyItselfAsRead)
         ASSERT_LE(tables[i - 1].first.end(), tables[i].first.offset) << tables[i].first.name;
     ASSERT_LE(std::rbegin(tables)->first.end(), velmoraImageSize);
     for (const auto &[table, unchangedApply] : tables) {
+        for (const int outside : {-1, table.count}) // refused by the core itself
+            EXPECT_THROW(unchangedApply(rom, outside), std::bad_optional_access) << table.name;
         for (int n = 0; n < table.count; ++n) {
             const std::uint64_t start = table.recordOffset(n);
             for (const RomWrite &w : unchangedApply(rom, n))

@@ -2,17 +2,20 @@
 
 #include "core/romfile.h"
 
+#include <functional>
 #include <utility>
 
 // A ROM file on a failing disk: every read fails while readsFail is set, the
 // write numbered failingWrite (from 1) fails, and so does the first sync once
-// syncFails is set.
+// syncFails is set. beforeWrite runs before each write, given its number:
+// another program acting meanwhile.
 class FlakyRom : public RomFile
 {
 public:
     bool readsFail = false;
     int failingWrite = 0;
     bool syncFails = false;
+    std::function<void(int)> beforeWrite = [](int) {};
 
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
     {
@@ -20,8 +23,8 @@ public:
     }
     bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
     {
-        return ++m_writes == failingWrite ? fail("Cannot write")
-                                          : RomFile::write(offset, data, size);
+        beforeWrite(++m_writes);
+        return m_writes == failingWrite ? fail("Cannot write") : RomFile::write(offset, data, size);
     }
     bool sync() override
     {
