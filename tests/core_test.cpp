@@ -1,4 +1,5 @@
 #include "core/applywrites.h"
+#include "core/devicename.h"
 #include "core/numbertext.h"
 #include "tests/support/flakyrom.h"
 #include "tests/support/romimage.h"
@@ -158,6 +159,42 @@ TEST(Apply, NamesItsOwnFailedChecks)
     EXPECT_NE(result.message.find("could not be checked by its name"), std::string::npos);
     EXPECT_NE(result.message.find(std::generic_category().message(ELOOP)), std::string::npos)
         << result.message;
+#endif
+}
+
+// ---- Windows device names ----
+
+// What Windows would open as a device is told from the name before it is opened.
+TEST(RomFile, RefusesWindowsDeviceNamesBeforeOpening)
+{
+    const std::pair<const char16_t *, bool> names[] = {{u"NUL", true},
+                                                       {u"con", true},
+                                                       {u"C:\\roms\\Aux.gba", true},
+                                                       {u"d:/x/lpt9.tar.gz", true},
+                                                       {u"COM1 . .", true},
+                                                       {u"prn .txt", true},
+                                                       {u"C:nul", true},
+                                                       {u"COM\u00B9", true},
+                                                       {u"CONOUT$", true},
+                                                       {u"\\\\.\\pipe\\rom", true},
+                                                       {u"//./COM1", true},
+                                                       {u"\\\\?\\GLOBALROOT\\Device\\Null", true},
+                                                       {u"COM0", false},
+                                                       {u"COM10", false},
+                                                       {u"CONSOLE.gba", false},
+                                                       {u"NUL\\rom.gba", false},
+                                                       {u"velmora.gba", false},
+                                                       {u"\\\\?\\C:\\roms\\CON", false},
+                                                       {u"\\\\server\\share\\a.gba", false}};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(namesWindowsDevice(names[i].first), names[i].second) << "name " << i;
+#ifdef _WIN32
+    RomFile rom; // a pipe nobody serves would fail to open; it is refused first
+    for (const char16_t *name : {u"\\\\.\\pipe\\velmora-none", u"LPT3.gba"}) {
+        EXPECT_FALSE(rom.open(name));
+        EXPECT_EQ(rom.errorString(),
+                  "Cannot open the file for reading and writing: not a regular file");
+    }
 #endif
 }
 
