@@ -52,7 +52,8 @@ struct ApplyResult
         CheckFailed, // the program could not read what it must check first
         OutsideFile,
         ChangedOnDisk,
-        WriteFailed
+        WriteFailed,
+        ReadBackFailed // written, but the record could not be read again after
     };
     Status status = Written;
     std::string message; // for the user; empty when written

@@ -104,6 +104,8 @@ void EditorDialog::applyRecord(const FieldCheck &check, const RomWrites &writes)
     const ApplyResult result = applyWrites(m_rom, m_snapshot, writes);
     if (!result.ok())
         warn(QString::fromStdString(result.message));
+    if (result.status == ApplyResult::ReadBackFailed && m_reload)
+        m_reload(); // as any record that fails to read: cleared, "Apply" off
 }
 
 void EditorDialog::clearRecord(QPushButton *apply)

@@ -130,6 +130,15 @@ template <class Form> void showsTheRecordTheFileHolds(const NumberField &f, int 
     QVERIFY(!e.get(f.box)->text().isEmpty() && e.template get<QWidget>("ApplyCMD")->isEnabled());
     e.apply();
     QCOMPARE(e.desktop.messages.size(), 2 + failedReadMessages);
+    e.rom.readsFailAfterSync = true; // written, but not read back: shown as a failed read
+    e.type(f.box, "8");
+    e.apply();
+    const QString readBack = e.desktop.messages.value(2 + failedReadMessages).text;
+    QVERIFY2(readBack.contains("could not be read back") && readBack.contains("Cannot read: "),
+             qPrintable(readBack));
+    QVERIFY(e.showsNoRecord());
+    const RomWrite eight = fieldWrite(f.table.recordOffset(2), f.field, 8);
+    TestImage::put(expected, eight.offset, eight.bytes);
     e.type(f.box, "7");
     QTest::mouseClick(e.template get<QPushButton>("CancelCMD"), Qt::LeftButton);
     QVERIFY(!e.window.isVisible());

@@ -150,6 +150,12 @@ TEST(Apply, NamesItsOwnFailedChecks)
     EXPECT_NE(result.message.find("could not be read back from the ROM file"), std::string::npos);
     EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
     EXPECT_EQ(o.file.bytes(), TestImage::pattern(64));
+    Opened written; // written, but not read back: the record is no longer known
+    written.rom.readsFailAfterSync = true;
+    result = applyWrites(written.rom, written.snapshot, {write8(16, 1)});
+    EXPECT_EQ(result.status, ApplyResult::ReadBackFailed);
+    EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
+    EXPECT_FALSE(written.snapshot.isTaken());
 #ifndef _WIN32
     o.rom.readsFail = false;
     std::filesystem::rename(o.file.path(), o.file.folder() / "aside.gba");

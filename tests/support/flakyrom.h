@@ -4,15 +4,16 @@
 
 #include <utility>
 
-// A ROM file on a failing disk: every read fails while readsFail is set, the
-// write numbered failingWrite (from 1) fails, and so does the first sync once
-// syncFails is set.
+// A ROM file on a failing disk: every read fails while readsFail is set (and
+// from the first sync on, once readsFailAfterSync is set), the write numbered
+// failingWrite (from 1) fails, and so does the first sync once syncFails is set.
 class FlakyRom : public RomFile
 {
 public:
     bool readsFail = false;
     int failingWrite = 0;
     bool syncFails = false;
+    bool readsFailAfterSync = false;
 
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
     {
@@ -25,6 +26,7 @@ public:
     }
     bool sync() override
     {
+        readsFail |= readsFailAfterSync;
         return std::exchange(syncFails, false) ? fail("Cannot sync") : RomFile::sync();
     }
 
