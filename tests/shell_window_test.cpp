@@ -297,7 +297,15 @@ private slots:
             ++shown;
             splashGone = !splash.isVisible();
         });
-        connect(child<QProgressBar>(splash, "pbar"), &QProgressBar::valueChanged, [&](int value) {
+        auto *bar = child<QProgressBar>(splash, "pbar");
+        QString heard; // the range and each value, as a screen reader reads them
+        connect(bar, &QProgressBar::valueChanged, [&](int value) {
+            const QAccessibleValueInterface *read =
+                QAccessible::queryAccessibleInterface(bar)->valueInterface();
+            heard += QStringLiteral("%1..%2:%3 ")
+                         .arg(read->minimumValue().toInt())
+                         .arg(read->maximumValue().toInt())
+                         .arg(read->currentValue().toInt());
             if (value == 1000) // the link works during the run and does not disturb it
                 useLink(splash);
         });
@@ -306,6 +314,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
         QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 3);
+        QString run; // every step from 0 to 3200, then back to 0 as it hands over
+        for (int step = 0; step <= 3200; ++step)
+            run += QStringLiteral("0..3200:%1 ").arg(step);
+        QCOMPARE(heard, run + "0..3200:0 ");
     }
 };
 
