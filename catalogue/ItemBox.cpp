@@ -107,19 +107,21 @@ ItemBox::ItemBox(QWidget *parent) : QComboBox(parent)
 
 void ItemBox::setItemId(int id)
 {
+    const QString placeholderBefore = placeholderText();
+    const bool noneBefore = currentIndex() < 0;
     const auto position = ItemCatalogue::positionForId(id);
     m_unlisted.reset();
-    if (position) {
-        setPlaceholderText(QString());
-        setToolTip(QString());
-        setCurrentIndex(*position);
-        return;
+    QString text;
+    if (!position) {
+        m_unlisted = id;
+        text = unlistedText(QString::number(quint16(id), 16).toUpper());
     }
-    m_unlisted = id;
-    const QString text = unlistedText(QString::number(quint16(id), 16).toUpper());
     setPlaceholderText(text);
     setToolTip(text);
-    setCurrentIndex(-1);
+    setCurrentIndex(position.value_or(-1));
+    // A change of the current entry says so itself; a new placeholder does not.
+    if (noneBefore && currentIndex() < 0 && text != placeholderBefore)
+        emit shownTextChanged();
 }
 
 int ItemBox::itemId() const

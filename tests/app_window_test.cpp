@@ -4,6 +4,7 @@
 #include "drops/droprecord.h"
 #include "monsters/Form4.h"
 #include "shell/About.h"
+#include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "tests/support/editorwindow.h"
 #include "tests/support/flakyrom.h"
@@ -152,6 +153,52 @@ class AppWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ScreenReader::install(); }
+
+    // Every window over records with ordinary values, with an item id that has
+    // no entry (0xFF05) and an unknown hand byte, and with the widest numbers.
+    void everyShownValueIsHeardWithItsControlsName()
+    {
+        namespace C = CharacterField;
+        const std::uint64_t c = CharacterRecord::table.recordOffset(0),
+                            m = MonsterRecord::table.recordOffset(0),
+                            d = DropRecord::table.recordOffset(0);
+        QStringList unheard;
+        const Bytes images[] = {
+            editable(),
+            editable({{c + C::hand.at, {7}},
+                      {c + C::itemId[0].at, {0x05, 0xFF}},
+                      {c + C::itemId[1].at, {0x01, 0x00}},
+                      {c + C::itemId[4].at, {0x05, 0xFF}},
+                      {d + DropField::items[0].at, {5, 0xFF, 1, 0, 0x44, 1, 0, 0}}}),
+            editable({{c + C::hp.at, {0, 0x80}},
+                      {c + C::exp.at, {0, 0, 0, 0x80}},
+                      {m + MonsterField::HP.at, {0, 0, 0, 0x80}},
+                      {m + MonsterField::UNK11.at, {0, 0, 0, 0x80}},
+                      {d + DropField::INT01.at, {0, 0x80}}})};
+        for (const Bytes &image : images) {
+            EditorWindow<Form3> characters(image);
+            EditorWindow<Form4> monsters(image);
+            monsters.select(0);
+            EditorWindow<Form5> drops(image);
+            for (const QWidget *window : std::initializer_list<const QWidget *>{
+                     &characters.window, &monsters.window, &drops.window})
+                unheard += unheardValues(*window);
+        }
+        TempRom file(images[0]);
+        FakeDesktop desktop;
+        desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
+        Form2 main(desktop, {});
+        main.start();
+        const About about(desktop);
+        const Form1 splash(desktop, [] {});
+        for (const QWidget *window : std::initializer_list<const QWidget *>{&main, &about, &splash})
+            unheard += unheardValues(*window);
+        for (const QString &line : unheard) // whole, where the failure message is cut short
+            qWarning().noquote() << line;
+        QVERIFY(unheard.isEmpty());
+    }
+
     void everyCheckableControlActsWhenAScreenReaderTogglesIt()
     {
         TempRom file(editable());
