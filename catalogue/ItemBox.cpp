@@ -116,9 +116,12 @@ void ItemBox::setItemId(int id)
         m_unlisted = id;
         text = unlistedText(QString::number(quint16(id), 16).toUpper());
     }
+    const int index = position.value_or(-1);
+    if (index >= 0) // first: without a placeholder, a box showing nothing takes entry 0
+        setCurrentIndex(index);
     setPlaceholderText(text);
     setToolTip(text);
-    setCurrentIndex(position.value_or(-1));
+    setCurrentIndex(index);
     // A change of the current entry says so itself; a new placeholder does not.
     if (noneBefore && currentIndex() < 0 && text != placeholderBefore)
         emit shownTextChanged();

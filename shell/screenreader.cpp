@@ -11,7 +11,8 @@ QString shownText(const QComboBox *box)
     return box->currentIndex() >= 0 ? box->currentText() : box->placeholderText();
 }
 
-// A drop-down list as Qt presents it, but for the texts.
+// A drop-down list as Qt's own interface presents it (its list as its one
+// child, open and press as its actions), with the texts the rule gives.
 class ComboBoxInterface final : public QAccessibleWidget
 {
 public:
@@ -36,8 +37,8 @@ public:
         }
     }
 
-    // The dropped-down list is its one child, as in Qt's own interface.
     int childCount() const override { return 1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *child(int index) const override
     {
         return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;

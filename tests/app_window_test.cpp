@@ -9,6 +9,8 @@
 #include "tests/support/editorwindow.h"
 #include "tests/support/flakyrom.h"
 
+#include <QSignalSpy>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -197,6 +199,15 @@ private slots:
         for (const QString &line : unheard) // whole, where the failure message is cut short
             qWarning().noquote() << line;
         QVERIFY(unheard.isEmpty());
+
+        // What a screen reader was told stands until it is told of a change:
+        // an item box says so of a new placeholder, as of a new entry.
+        ItemBox box;
+        QSignalSpy entries(&box, &QComboBox::currentTextChanged);
+        QSignalSpy placeholders(&box, &ItemBox::shownTextChanged);
+        for (const int id : {0x1A5, 0x1A6, 3, -1, -1})
+            box.setItemId(id);
+        QCOMPARE(entries.size() + placeholders.size(), 4);
     }
 
     void everyCheckableControlActsWhenAScreenReaderTogglesIt()
