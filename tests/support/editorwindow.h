@@ -83,20 +83,12 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     Window window{rom, desktop};
 };
 
-// What a screen reader gets for a control.
-inline QString accessibleText(QWidget *widget, QAccessible::Text text = QAccessible::Name)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(text);
-}
-
 // What a screen reader hears of a control as Qt's bridge passes it on: on
 // Windows the name and, but for plain text, the value; on Linux the name, the
 // description and a text box's text.
 inline QStringList heard(QWidget *control)
 {
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
-    if (!i)
-        return {};
     QStringList heard = {i->text(QAccessible::Name)};
 #ifdef _WIN32
     if (i->role() != QAccessible::StaticText)
