@@ -46,7 +46,7 @@ void benchForm4(const Bench::Folders &folders)
     int monster = 0;
     const double select = Bench::medianMs(500, [&] {
         list->setCurrentRow(monster);
-        monster = (monster + 37) % MonsterStats::table.count;
+        monster = (monster + 37) % MonsterRecord::table.count;
     });
     Bench::row("select a monster (boxes filled)", select, "target <= 1 ms");
 

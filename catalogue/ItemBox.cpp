@@ -103,6 +103,11 @@ ItemBox::ItemBox(QWidget *parent) : QComboBox(parent)
     setModel(catalogueModel());
     setCurrentIndex(-1);
     connect(this, &QComboBox::activated, this, &ItemBox::forgetUnlisted);
+    // Emptied from outside (no entry, no placeholder), it holds no stored id either.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0 && placeholderText().isEmpty())
+            m_unlisted.reset();
+    });
 }
 
 void ItemBox::setItemId(int id)

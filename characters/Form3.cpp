@@ -3,11 +3,15 @@
 #include "catalogue/ItemBox.h"
 #include "catalogue/itemcatalogue.h"
 #include "core/fieldcheck.h"
+#include "shell/ShownRecordReload.h"
+#include "shell/editorcontrols.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+using namespace EditorControls;
 
 Form3::Form3(RomFile &rom, Desktop &desktop, QWidget *parent)
     : EditorDialog(rom, desktop, "Form3", QStringLiteral("Character Stats Editor"), parent)
@@ -21,7 +25,7 @@ Form3::Form3(RomFile &rom, Desktop &desktop, QWidget *parent)
 void Form3::connectControls()
 {
     connect(CharLST, &QListWidget::currentRowChanged, this, &Form3::CharLST_Click);
-    watchRecordList(
+    new ShownRecordReload(
         CharLST, [this] { return CharLST->currentRow(); }, [this] { CharLST_Click(); });
     for (std::size_t i = 0; i < slotCount; ++i) {
         const Slot slot = Slot(i);
@@ -57,15 +61,13 @@ void Form3::LoadCharData()
     const int index = CharLST->currentRow();
     if (index < 0)
         return;
-    const std::optional<CharacterRecord> read = readShownRecord<CharacterRecord>(index);
+    const std::optional<CharacterRecord> read = readShownRecord<CharacterRecord>(index, ApplyCMD);
     if (!read) {
         // The load ends without a word, but shows nothing of another record.
-        clearRecord(ApplyCMD);
         for (ItemBox *box : m_itemBoxes)
             box->setItemId(-1);
         return;
     }
-    ApplyCMD->setEnabled(true);
     const CharacterRecord &record = *read;
     showNumber(LVTXT, record.level);
     showNumber(HPTXT, record.hp);
@@ -91,21 +93,18 @@ void Form3::SaveCharData()
     if (index < 0)
         return;
     FieldCheck check;
-    const auto value = [&check](const QLineEdit *box, const RecordField &field) {
-        return take(check, box, field.minimum(), field.maximum());
-    };
     CharacterRecord record;
-    record.level = std::uint8_t(value(LVTXT, F::level));
-    record.hp = std::int16_t(value(HPTXT, F::hp));
-    record.mp = std::int16_t(value(MPTXT, F::mp));
+    record.level = take(check, LVTXT, F::level);
+    record.hp = take(check, HPTXT, F::hp);
+    record.mp = take(check, MPTXT, F::mp);
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        record.stats[i] = std::uint8_t(value(m_statBoxes[i], F::stats[i]));
-    record.unknown = std::uint8_t(value(UNKTXT, F::unknown));
-    record.exp = std::int32_t(value(EXPTXT, F::exp));
+        record.stats[i] = take(check, m_statBoxes[i], F::stats[i]);
+    record.unknown = take(check, UNKTXT, F::unknown);
+    record.exp = take(check, EXPTXT, F::exp);
     for (std::size_t i = 0; i < slotCount; ++i) {
         // No selection is -1, stored as FF FF; an id without an entry goes back as it came.
         record.equipment[i].itemId = std::int16_t(std::uint16_t(m_itemBoxes[i]->itemId()));
-        record.equipment[i].amount = std::uint8_t(value(m_amountBoxes[i], F::amount[i]));
+        record.equipment[i].amount = take(check, m_amountBoxes[i], F::amount[i]);
     }
     if (m_handGroup->checkedId() >= 0)
         record.hand = std::uint8_t(m_handGroup->checkedId());

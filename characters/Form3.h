@@ -8,6 +8,9 @@
 class ItemBox;
 class QButtonGroup;
 class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QRadioButton;
 
 // The character stats editor: pick one of the 15 characters, edit its record,

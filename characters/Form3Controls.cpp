@@ -2,7 +2,9 @@
 #include "characters/Form3.h"
 
 #include "catalogue/ItemBox.h"
+#include "shell/TabToChosen.h"
 #include "shell/boxwidth.h"
+#include "shell/editorcontrols.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -17,19 +19,17 @@
 
 #include <vector>
 
+using namespace EditorControls;
+namespace F = CharacterField;
+
 namespace {
 
 constexpr std::array<const char *, 5> statNames = {"STRTXT", "AGITXT", "STAMTXT", "INTLTXT",
                                                    "SPIRTXT"};
-constexpr std::array<const char *, 5> statLabels = {"STR:", "AGI:", "STAM:", "INT:", "SPIR:"};
 constexpr std::array<const char *, slotCount> itemNames = {"RHCBO", "LHCBO", "HeadCBO", "BodyCBO",
                                                            "ArmCBO"};
 constexpr std::array<const char *, slotCount> amountNames = {"RHAMTTXT", "LHAMTTXT", "HeadAMTTXT",
                                                              "BodyAMTTXT", "ArmAMTTXT"};
-constexpr std::array<const char *, slotCount> slotLabels = {
-    "R-Hand:", "L-Hand:", "Head:", "Body:", "Arms:"};
-constexpr std::array<const char *, slotCount> amountLabels = {
-    "R-Hand amount:", "L-Hand amount:", "Head amount:", "Body amount:", "Arms amount:"};
 
 // Sizes of the window's design, in twips.
 constexpr int textBoxWidth = 825;
@@ -42,9 +42,7 @@ constexpr int listWidth = 1455;
 
 void Form3::createControls()
 {
-    CharLST = new QListWidget(this);
-    CharLST->setObjectName(QStringLiteral("CharLST"));
-    CharLST->setAccessibleName(QStringLiteral("Character list"));
+    CharLST = createRecordList(this, "CharLST", QStringLiteral("Character list"));
     for (int index = 0; index < CharacterRecord::table.count; ++index)
         CharLST->addItem(QStringLiteral("Charcter %1").arg(index + 1));
 
@@ -55,20 +53,18 @@ void Form3::createControls()
     NameTXT = createNumberBox(Frame1, "NameTXT", QStringLiteral("Name:"), 6);
     NameTXT->setEnabled(false);
     showReadOnly(NameTXT);
-    LVTXT = createNumberBox(Frame1, "LVTXT", QStringLiteral("LV:"), 6);
-    EXPTXT = createNumberBox(Frame1, "EXPTXT", QStringLiteral("EXP:"), 8);
-    HPTXT = createNumberBox(Frame1, "HPTXT", QStringLiteral("HP:"), 4);
-    MPTXT = createNumberBox(Frame1, "MPTXT", QStringLiteral("MP:"), 4);
+    LVTXT = createNumberBox(Frame1, "LVTXT", caption(F::level), 6);
+    EXPTXT = createNumberBox(Frame1, "EXPTXT", caption(F::exp), 8);
+    HPTXT = createNumberBox(Frame1, "HPTXT", caption(F::hp), 4);
+    MPTXT = createNumberBox(Frame1, "MPTXT", caption(F::mp), 4);
     for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        m_statBoxes[i] =
-            createNumberBox(Frame1, statNames[i], QString::fromLatin1(statLabels[i]), 3);
+        m_statBoxes[i] = createNumberBox(Frame1, statNames[i], caption(F::stats[i]), 3);
 
     for (std::size_t i = 0; i < slotCount; ++i) {
         m_itemBoxes[i] = new ItemBox(Frame1);
         m_itemBoxes[i]->setObjectName(QString::fromLatin1(itemNames[i]));
-        m_itemBoxes[i]->setAccessibleName(QString::fromLatin1(slotLabels[i]));
-        m_amountBoxes[i] =
-            createNumberBox(Frame1, amountNames[i], QString::fromLatin1(amountLabels[i]), 2);
+        m_itemBoxes[i]->setAccessibleName(caption(F::itemId[i]));
+        m_amountBoxes[i] = createNumberBox(Frame1, amountNames[i], caption(F::amount[i]), 2);
         // These amounts are the item id's high byte; they follow the item picked.
         m_amountBoxes[i]->setEnabled(!amountSharesIdByte(Slot(i)));
     }
@@ -80,19 +76,19 @@ void Form3::createControls()
     m_handGroup->addButton(RHOPT, 0);
     m_handGroup->addButton(LHOPT, 1);
     m_handGroup->addButton(LROPT, 2);
-    enterAtChosen(m_handGroup);
+    new TabToChosen(m_handGroup);
     for (QRadioButton *option : {LHOPT, RHOPT, LROPT}) {
         option->setAccessibleName(option->text());
-        option->setAccessibleDescription(QStringLiteral("Primary Hand"));
+        option->setAccessibleDescription(QLatin1String(F::hand.name));
     }
     LHOPT->setObjectName(QStringLiteral("LHOPT"));
     RHOPT->setObjectName(QStringLiteral("RHOPT"));
     LROPT->setObjectName(QStringLiteral("LROPT"));
 
-    UNKTXT = createNumberBox(Frame1, "UNKTXT", QStringLiteral("Unknown:"), 3);
+    UNKTXT = createNumberBox(Frame1, "UNKTXT", caption(F::unknown), 3);
 
-    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
-    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
+    ApplyCMD = createButton(this, QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(this, QStringLiteral("Cancel"), "CancelCMD");
     for (QPushButton *button : {ApplyCMD, CancelCMD})
         button->setMinimumWidth(twips(buttonWidth));
 }
@@ -101,14 +97,13 @@ void Form3::arrangeControls()
 {
     auto *fields = new QGridLayout;
     fields->setVerticalSpacing(2);
-    std::vector<std::pair<QLineEdit *, const char *>> column = {
-        {NameTXT, "Name:"}, {LVTXT, "LV:"}, {EXPTXT, "EXP:"}, {HPTXT, "HP:"}, {MPTXT, "MP:"}};
-    for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        column.emplace_back(m_statBoxes[i], statLabels[i]);
-    // One width for the column: that of the widest EXP.
+    std::vector<QLineEdit *> column = {NameTXT, LVTXT, EXPTXT, HPTXT, MPTXT};
+    column.insert(column.end(), m_statBoxes.begin(), m_statBoxes.end());
+    // Each box labelled with the name it is announced by; one width for the
+    // column: that of the widest EXP.
     for (std::size_t row = 0; row < column.size(); ++row) {
-        const auto &[box, label] = column[row];
-        fields->addWidget(labelFor(box, QString::fromLatin1(label)), int(row), 0);
+        QLineEdit *box = column[row];
+        fields->addWidget(labelFor(box, box->accessibleName()), int(row), 0);
         fields->addWidget(box, int(row), 1);
         setWidthFor(box, WidestText::int32, textBoxWidth);
     }
@@ -118,7 +113,7 @@ void Form3::arrangeControls()
     equipment->setVerticalSpacing(2);
     for (std::size_t i = 0; i < slotCount; ++i) {
         const int row = int(i);
-        equipment->addWidget(labelFor(m_itemBoxes[i], QString::fromLatin1(slotLabels[i])), row, 0);
+        equipment->addWidget(labelFor(m_itemBoxes[i], caption(F::itemId[i])), row, 0);
         equipment->addWidget(m_itemBoxes[i], row, 1);
         m_itemBoxes[i]->setMinimumWidth(twips(itemBoxWidth));
         equipment->addWidget(m_amountBoxes[i], row, 3);
@@ -129,12 +124,12 @@ void Form3::arrangeControls()
     line->setFrameShadow(QFrame::Sunken);
     equipment->addWidget(line, 0, 2, slotCount, 1);
 
-    auto *handLabel = labelFor(LHOPT, QStringLiteral("Primary Hand:"));
+    auto *handLabel = labelFor(LHOPT, caption(F::hand));
     equipment->addWidget(handLabel, slotCount, 0);
     equipment->addWidget(LHOPT, slotCount, 1, 1, 3, Qt::AlignLeft);
     equipment->addWidget(RHOPT, slotCount + 1, 1, 1, 3, Qt::AlignLeft);
     equipment->addWidget(LROPT, slotCount + 2, 1, 1, 3, Qt::AlignLeft);
-    equipment->addWidget(labelFor(UNKTXT, QStringLiteral("Unknown:")), slotCount + 3, 0);
+    equipment->addWidget(labelFor(UNKTXT, caption(F::unknown)), slotCount + 3, 0);
     equipment->addWidget(UNKTXT, slotCount + 3, 1, Qt::AlignLeft);
     setWidthFor(UNKTXT, WidestText::int32, textBoxWidth);
     equipment->setRowStretch(slotCount + 4, 1);

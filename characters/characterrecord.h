@@ -23,28 +23,28 @@ constexpr bool amountSharesIdByte(Slot slot)
     return slot >= Slot::Head;
 }
 
-// Where each field sits in a character record. Bytes 19, 23, 30 and 31 belong to no field.
+// Where each field sits in a character record, named as the window labels it.
+// Bytes 19, 23, 30 and 31 belong to no field.
 namespace CharacterField {
 
-using Field = RecordField;
-inline constexpr Field level = Field::u8("LV", 0);
+inline constexpr Field<std::uint8_t> level{"LV", 0};
 // The primary hand: 0 right-handed, 1 left-handed, 2 ambidextrous.
-inline constexpr Field hand = Field::u8("primary hand", 1);
-inline constexpr Field hp = Field::i16("HP", 2);
-inline constexpr Field mp = Field::i16("MP", 4);
-inline constexpr std::array<Field, 5> stats = {Field::u8("STR", 6), Field::u8("AGI", 7),
-                                               Field::u8("STAM", 8), Field::u8("INT", 9),
-                                               Field::u8("SPIR", 10)};
-inline constexpr Field unknown = Field::u8("UNK", 11);
-inline constexpr Field exp = Field::i32("EXP", 12);
+inline constexpr Field<std::uint8_t> hand{"Primary Hand", 1};
+inline constexpr Field<std::int16_t> hp{"HP", 2};
+inline constexpr Field<std::int16_t> mp{"MP", 4};
+inline constexpr std::array<Field<std::uint8_t>, 5> stats = {
+    {{"STR", 6}, {"AGI", 7}, {"STAM", 8}, {"INT", 9}, {"SPIR", 10}}};
+inline constexpr Field<std::uint8_t> unknown{"Unknown", 11};
+inline constexpr Field<std::int32_t> exp{"EXP", 12};
 // Each slot's item id and amount. For Head, Body and Arms the amount byte is
 // also the high byte of the item id.
-inline constexpr std::array<Field, slotCount> itemId = {
-    Field::i16("R-Hand", 16), Field::i16("L-Hand", 20), Field::i16("Head", 24),
-    Field::i16("Body", 26), Field::i16("Arms", 28)};
-inline constexpr std::array<Field, slotCount> amount = {
-    Field::u8("R-Hand amount", 18), Field::u8("L-Hand amount", 22), Field::u8("Head amount", 25),
-    Field::u8("Body amount", 27), Field::u8("Arms amount", 29)};
+inline constexpr std::array<Field<std::int16_t>, slotCount> itemId = {
+    {{"R-Hand", 16}, {"L-Hand", 20}, {"Head", 24}, {"Body", 26}, {"Arms", 28}}};
+inline constexpr std::array<Field<std::uint8_t>, slotCount> amount = {{{"R-Hand amount", 18},
+                                                                       {"L-Hand amount", 22},
+                                                                       {"Head amount", 25},
+                                                                       {"Body amount", 27},
+                                                                       {"Arms amount", 29}}};
 
 } // namespace CharacterField
 

@@ -2,6 +2,9 @@
 
 #include "core/littleendian.h"
 
+#include <stdexcept>
+#include <string>
+
 std::int64_t fieldValue(const std::vector<std::uint8_t> &record, const RecordField &field)
 {
     // A field described outside its record is this program's mistake; the table check catches it.

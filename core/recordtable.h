@@ -4,10 +4,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
-#include <string>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 class RomFile;
@@ -37,22 +34,31 @@ struct RecordField
     {
         return (std::int64_t(1) << (8 * width - (isSigned ? 1 : 0))) - 1;
     }
+};
 
-    static constexpr RecordField u8(const char *name, std::uint32_t at)
+// A field that "Apply" writes, held in a member of type Value: its width and
+// sign follow from Value, and a member of any other type does not compile.
+template <class Value> struct Field : RecordField
+{
+    using Held = Value;
+    static constexpr bool written = true;
+
+    constexpr Field(const char *name, std::uint32_t at)
+        : RecordField{name, at, sizeof(Value), std::is_signed_v<Value>}
     {
-        return {name, at, 1, false};
     }
-    static constexpr RecordField u16(const char *name, std::uint32_t at)
+};
+
+// A field that is read and shown but never written. Its value is held as a
+// plain number whatever its width, so fields of several widths can form one list.
+struct ShownField : RecordField
+{
+    using Held = std::int64_t;
+    static constexpr bool written = false;
+
+    template <class Value> static constexpr ShownField of(const char *name, std::uint32_t at)
     {
-        return {name, at, 2, false};
-    }
-    static constexpr RecordField i16(const char *name, std::uint32_t at)
-    {
-        return {name, at, 2, true};
-    }
-    static constexpr RecordField i32(const char *name, std::uint32_t at)
-    {
-        return {name, at, 4, true};
+        return ShownField{{name, at, sizeof(Value), std::is_signed_v<Value>}};
     }
 };
 
@@ -76,47 +82,55 @@ std::int64_t fieldValue(const std::vector<std::uint8_t> &record, const RecordFie
 // The write that stores value in the field of the record at recordOffset.
 RomWrite fieldWrite(std::uint64_t recordOffset, const RecordField &field, std::int64_t value);
 
-// A record kind is a struct that names its table and lists each field with the
-// member holding it, in the order "Apply" writes them:
+// A record kind is a struct that names its table and lists every field it
+// reads with the member holding it; the fields "Apply" writes come in the order
+// it writes them:
 //
 //     static constexpr RecordTable table{"drops", ...};
 //     template <class Self, class Visit> static void eachField(Self &record, Visit visit)
 //     {
-//         visit(DropField::INT01, record.int01);
+//         visit(DropField::unknown, record.unknown);
 //         ...
 //     }
 //
-// A member that is an empty std::optional is not written.
+// Shown fields are never written, nor is a member that is an empty std::optional.
 namespace RecordFields {
 
-// The member that holds a field has the field's width and sign and takes its
-// value as it is, so the description and the struct cannot disagree. A mistake
-// here is this program's own; the table check reads every record of every kind.
-template <class Member> void set(Member &member, const RecordField &field, std::int64_t value)
+template <class Member, class Held>
+inline constexpr bool holds =
+    std::is_same_v<Member, Held> || std::is_same_v<Member, std::optional<Held>>;
+
+// Visits every field of the record with its member, each member checked
+// against its field's type as the program compiles.
+template <class Record, class Visit> void each(Record &record, Visit visit)
 {
-    if (sizeof(Member) != field.width || std::is_signed_v<Member> != field.isSigned ||
-        !std::in_range<Member>(value))
-        throw std::logic_error(std::string(field.name) + " is held in a member of another type");
-    member = Member(value);
+    std::remove_const_t<Record>::eachField(record, [&visit](const auto &field, auto &member) {
+        using Member = std::remove_cvref_t<decltype(member)>;
+        using Held = typename std::remove_cvref_t<decltype(field)>::Held;
+        static_assert(holds<Member, Held>, "a record member must have its field's type");
+        visit(field, member);
+    });
 }
 
-template <class Member>
-void set(std::optional<Member> &member, const RecordField &field, std::int64_t value)
+template <class Held> void set(Held &member, std::int64_t value)
 {
-    Member held{};
-    set(held, field, value);
-    member = held;
+    member = Held(value);
 }
 
-template <class Member>
-void add(RomWrites &writes, std::uint64_t record, const RecordField &field, const Member &member)
+template <class Held> void set(std::optional<Held> &member, std::int64_t value)
+{
+    member = Held(value);
+}
+
+template <class Held>
+void add(RomWrites &writes, std::uint64_t record, const RecordField &field, const Held &member)
 {
     writes.push_back(fieldWrite(record, field, std::int64_t(member)));
 }
 
-template <class Member>
+template <class Held>
 void add(RomWrites &writes, std::uint64_t record, const RecordField &field,
-         const std::optional<Member> &member)
+         const std::optional<Held> &member)
 {
     if (member)
         add(writes, record, field, *member);
@@ -133,19 +147,21 @@ std::optional<Record> readRecord(RomFile &rom, int index, RecordSnapshot &snapsh
     if (!snapshot.take(rom, Record::table.recordOffset(index), Record::table.recordSize))
         return std::nullopt;
     Record record;
-    Record::eachField(record, [&snapshot](const RecordField &field, auto &member) {
-        RecordFields::set(member, field, fieldValue(snapshot.bytes(), field));
+    RecordFields::each(record, [&snapshot](const RecordField &field, auto &member) {
+        RecordFields::set(member, fieldValue(snapshot.bytes(), field));
     });
     return record;
 }
 
-// The writes of "Apply" for record `index`, in the order its kind lists them.
+// The writes of "Apply" for record `index`, in the order its kind lists them;
+// the shown fields are left out.
 template <class Record> RomWrites recordWrites(int index, const Record &record)
 {
     const std::uint64_t at = Record::table.recordOffset(index);
     RomWrites writes;
-    Record::eachField(record, [&writes, at](const RecordField &field, const auto &member) {
-        RecordFields::add(writes, at, field, member);
+    RecordFields::each(record, [&writes, at](const auto &field, const auto &member) {
+        if constexpr (std::remove_cvref_t<decltype(field)>::written)
+            RecordFields::add(writes, at, field, member);
     });
     return writes;
 }

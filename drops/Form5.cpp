@@ -3,7 +3,10 @@
 #include "catalogue/ItemBox.h"
 #include "core/fieldcheck.h"
 #include "drops/droprecord.h"
+#include "shell/ShownRecordReload.h"
+#include "shell/TabToChosen.h"
 #include "shell/boxwidth.h"
+#include "shell/editorcontrols.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -14,6 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+using namespace EditorControls;
+namespace F = DropField;
 
 namespace {
 
@@ -39,20 +45,16 @@ Form5::Form5(RomFile &rom, Desktop &desktop, QWidget *parent)
 
 void Form5::createControls()
 {
-    ItemLST = new QListWidget(this);
-    ItemLST->setObjectName(QStringLiteral("ItemLST"));
-    ItemLST->setAccessibleName(QStringLiteral("Drop records"));
-    ItemLST->setSelectionMode(QAbstractItemView::SingleSelection);
-    ItemLST->setUniformItemSizes(true);
+    ItemLST = createRecordList(this, "ItemLST", QStringLiteral("Drop records"));
 
-    INT01TXT = createNumberBox(this, "INT01TXT", QStringLiteral("Unknown value"), int01TypingLimit);
+    INT01TXT = createNumberBox(this, "INT01TXT", QLatin1String(F::unknown.name), int01TypingLimit);
     INT01TXT->setToolTip(QStringLiteral("It is unknown what this Integer value does."));
 
     // Holds the chance class that "Apply" writes; only loading and the option
     // buttons set it.
     Byte03TXT = new QLineEdit(this);
     Byte03TXT->setObjectName(QStringLiteral("Byte03TXT"));
-    Byte03TXT->setAccessibleName(QStringLiteral("Drop chance class"));
+    Byte03TXT->setAccessibleName(QLatin1String(F::chanceClass.name));
     Byte03TXT->setMaxLength(3);
     Byte03TXT->setEnabled(false);
     Byte03TXT->setVisible(false);
@@ -66,17 +68,17 @@ void Form5::createControls()
         m_chanceGroup->addButton(option, chanceClass);
         ItemOPT[chanceClass] = option;
     }
-    enterAtChosen(m_chanceGroup);
+    new TabToChosen(m_chanceGroup);
 
     for (int slot = 0; slot < 4; ++slot) {
         auto *box = new ItemBox(this);
         box->setObjectName(QStringLiteral("Item%1CBO").arg(slot + 1, 2, 10, QChar('0')));
-        box->setAccessibleName(QStringLiteral("Drop item %1").arg(slot + 1));
+        box->setAccessibleName(QLatin1String(F::items[std::size_t(slot)].name));
         ItemCBO[slot] = box;
     }
 
-    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
-    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
+    ApplyCMD = createButton(this, QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(this, QStringLiteral("Cancel"), "CancelCMD");
 }
 
 void Form5::arrangeControls()
@@ -132,7 +134,7 @@ void Form5::arrangeControls()
 void Form5::connectControls()
 {
     connect(ItemLST, &QListWidget::currentRowChanged, this, &Form5::ItemLST_Click);
-    watchRecordList(
+    new ShownRecordReload(
         ItemLST, [this] { return ItemLST->currentRow(); }, [this] { ItemLST_Click(); });
     // Whatever turns an option on (mouse, keyboard, a screen reader's action)
     // sets the class that "Apply" writes.
@@ -163,25 +165,23 @@ void Form5::LoadItems()
     const int index = ItemLST->currentRow();
     if (index < 0)
         return;
-    const auto record = readShownRecord<DropRecord>(index);
+    const auto record = readShownRecord<DropRecord>(index, ApplyCMD);
     if (!record) {
         // The load ends without a word, but shows nothing of another record.
-        clearRecord(ApplyCMD);
         for (ItemBox *box : ItemCBO)
             box->setItemId(-1);
         return;
     }
-    ApplyCMD->setEnabled(true);
 
-    showNumber(INT01TXT, record->int01);
-    showNumber(Byte03TXT, record->byte03);
+    showNumber(INT01TXT, record->unknown);
+    showNumber(Byte03TXT, record->chanceClass);
 
-    if (!isChanceClass(record->byte03)) {
+    if (!isChanceClass(record->chanceClass)) {
         refuseRecord();
         return;
     }
-    ItemOPT[record->byte03]->setChecked(true);
-    ItemOPT_Click(record->byte03);
+    ItemOPT[record->chanceClass]->setChecked(true);
+    ItemOPT_Click(record->chanceClass);
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         ItemCBO[slot]->setItemId(record->items[slot]);
 }
@@ -193,11 +193,8 @@ void Form5::SaveItems()
         return;
     FieldCheck check;
     DropRecord record;
-    const RecordField &int01 = DropField::INT01, &byte03 = DropField::Byte03;
-    record.int01 = std::int16_t(
-        take(check, INT01TXT, int01.minimum(), int01.maximum(), QStringLiteral("Unknown value:")));
-    record.byte03 = std::uint8_t(take(check, Byte03TXT, byte03.minimum(), byte03.maximum(),
-                                      QStringLiteral("Drop chance class:")));
+    record.unknown = take(check, INT01TXT, F::unknown);
+    record.chanceClass = take(check, Byte03TXT, F::chanceClass);
     for (std::size_t slot = 0; slot < ItemCBO.size(); ++slot)
         record.items[slot] = std::int16_t(ItemCBO[slot]->itemId());
     applyRecord(check, recordWrites(index, record));

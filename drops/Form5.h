@@ -6,6 +6,9 @@
 
 class ItemBox;
 class QButtonGroup;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QRadioButton;
 
 // The monster item editor: steps through the drop records and writes the

@@ -5,15 +5,15 @@
 #include <array>
 #include <cstdint>
 
-// Where each field sits in a drop record. The byte at 3 means nothing to the
-// editor: it is neither read nor written.
+// Where each field sits in a drop record, named as the window announces it.
+// The byte at 3 means nothing to the editor: it is neither read nor written.
 namespace DropField {
 
-using Field = RecordField;
-inline constexpr Field INT01 = Field::i16("INT01", 0);
-inline constexpr Field Byte03 = Field::u8("Byte03", 2); // the drop chance class
-inline constexpr std::array<Field, 4> items = {Field::i16("Item01", 4), Field::i16("Item02", 6),
-                                               Field::i16("Item03", 8), Field::i16("Item04", 10)};
+// A value the game uses for something unknown.
+inline constexpr Field<std::int16_t> unknown{"Unknown value", 0};
+inline constexpr Field<std::uint8_t> chanceClass{"Drop chance class", 2};
+inline constexpr std::array<Field<std::int16_t>, 4> items = {
+    {{"Drop item 1", 4}, {"Drop item 2", 6}, {"Drop item 3", 8}, {"Drop item 4", 10}}};
 
 } // namespace DropField
 
@@ -22,16 +22,16 @@ struct DropRecord
 {
     static constexpr RecordTable table{"drops", 0xFB0AA, 283, 12};
 
-    std::int16_t int01 = 0;              // a value the game uses for something unknown
-    std::uint8_t byte03 = 0;             // the drop chance class
+    std::int16_t unknown = 0;
+    std::uint8_t chanceClass = 0;
     std::array<std::int16_t, 4> items{}; // item ids; the stored FF FF reads as -1, no item
 
     // In the order "Apply" writes them. The chance class is written as given; it
     // is checked on load.
     template <class Self, class Visit> static void eachField(Self &record, Visit visit)
     {
-        visit(DropField::INT01, record.int01);
-        visit(DropField::Byte03, record.byte03);
+        visit(DropField::unknown, record.unknown);
+        visit(DropField::chanceClass, record.chanceClass);
         for (std::size_t slot = 0; slot < record.items.size(); ++slot)
             visit(DropField::items[slot], record.items[slot]);
     }

@@ -3,12 +3,16 @@
 #include "core/fieldcheck.h"
 #include "core/numbertext.h"
 #include "core/romfile.h"
+#include "shell/ShownRecordReload.h"
+#include "shell/editorcontrols.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+
+using namespace EditorControls;
 
 namespace {
 
@@ -39,7 +43,7 @@ Form4::Form4(RomFile &rom, Desktop &desktop, QWidget *parent)
 void Form4::connectControls()
 {
     connect(MonsterLST, &QListWidget::itemSelectionChanged, this, &Form4::MonsterLST_Click);
-    watchRecordList(
+    new ShownRecordReload(
         MonsterLST, [this] { return selectedMonster(); }, [this] { MonsterLST_Click(); });
     connect(STRTXT, &QLineEdit::textChanged, this, &Form4::STRTXT_Change);
     connect(DEFTXT, &QLineEdit::textChanged, this, &Form4::DEFTXT_Change);
@@ -66,56 +70,48 @@ void Form4::SaveMonsterData()
     if (n < 0)
         return;
     FieldCheck check;
-    const auto value = [&check](const QLineEdit *box, const RecordField &field) {
-        return take(check, box, field.minimum(), field.maximum());
-    };
-    MonsterStats stats;
-    stats.hp = std::int32_t(value(HPTXT, F::HP));
+    MonsterRecord record;
+    record.hp = take(check, HPTXT, F::hp);
     // -32768..-1 wrap to their 16-bit two's complement.
-    stats.exp = std::uint16_t(take(check, EXPTXT, MonsterStats::wordMin, MonsterStats::wordMax));
-    stats.vesk = std::uint16_t(take(check, VeskTXT, MonsterStats::wordMin, MonsterStats::wordMax));
-    stats.str = std::uint8_t(value(STRTXT, F::STR));
-    stats.def = std::uint8_t(value(DEFTXT, F::DEF));
-    stats.magDef = std::uint8_t(value(MAGDEFTXT, F::MAGDEF));
-    stats.magPower = std::uint8_t(value(MAGPowerTXT, F::MAGPower));
-    applyRecord(check, recordWrites(n, stats));
+    record.exp = std::uint16_t(take(check, EXPTXT, MonsterRecord::wordMin, MonsterRecord::wordMax));
+    record.vesk =
+        std::uint16_t(take(check, VeskTXT, MonsterRecord::wordMin, MonsterRecord::wordMax));
+    record.str = take(check, STRTXT, F::str);
+    record.def = take(check, DEFTXT, F::def);
+    record.magDef = take(check, MAGDEFTXT, F::magDef);
+    record.magPower = take(check, MAGPowerTXT, F::magPower);
+    applyRecord(check, recordWrites(n, record));
 }
 
 void Form4::LoadMonsterData()
 {
     const int n = selectedMonster();
-    const auto record = readShownRecord<MonsterRecord>(n);
+    const auto record = readShownRecord<MonsterRecord>(n, ApplyCMD);
     if (!record) {
-        clearRecord(ApplyCMD);
         warn(QStringLiteral("Monster %1 could not be read from the ROM file.\n\n%2")
                  .arg(QString::number(n), QString::fromStdString(m_rom.errorString())));
         return;
     }
     m_record = *record;
-    const MonsterStats &s = m_record.stats;
-    showNumber(HPTXT, s.hp);
-    showNumber(STRTXT, s.str);
-    showNumber(DEFTXT, s.def);
-    showNumber(MAGPowerTXT, s.magPower);
-    showNumber(MAGDEFTXT, s.magDef);
-    const MonsterRecord &r = m_record;
-    const std::int64_t unknowns[] = {r.unk01, r.unk02, r.unk03, r.unk04, r.unk05,
-                                     r.unk06, r.unk07, r.unk09, r.unk10, r.unk11};
+    showNumber(HPTXT, m_record.hp);
+    showNumber(STRTXT, m_record.str);
+    showNumber(DEFTXT, m_record.def);
+    showNumber(MAGPowerTXT, m_record.magPower);
+    showNumber(MAGDEFTXT, m_record.magDef);
     for (std::size_t i = 0; i < m_unknownBoxes.size(); ++i)
-        showNumber(m_unknownBoxes[i], unknowns[i]);
+        showNumber(m_unknownBoxes[i], m_record.unknowns[i]);
     LoadEXP();
     LoadVesk();
-    ApplyCMD->setEnabled(true);
 }
 
 void Form4::LoadEXP()
 {
-    showNumber(EXPTXT, m_record.stats.exp);
+    showNumber(EXPTXT, m_record.exp);
 }
 
 void Form4::LoadVesk()
 {
-    showNumber(VeskTXT, m_record.stats.vesk);
+    showNumber(VeskTXT, m_record.vesk);
 }
 
 void Form4::LoadMonsters()

@@ -7,7 +7,10 @@
 
 class QGridLayout;
 class QGroupBox;
+class QLineEdit;
+class QListWidget;
 class QProgressBar;
+class QPushButton;
 
 // The monster stats editor: pick a monster, see its stat record, edit the
 // seven stats and write them straight back into the ROM file with "Apply".
@@ -40,7 +43,7 @@ private:
     void arrangeControls();
     void connectControls();
     QLineEdit *addBox(QGridLayout *grid, int row, int column, const char *name,
-                      const QString &label, int typingLimit);
+                      const QString &caption, int typingLimit);
     int selectedMonster() const;
 
     // The selected monster as last read.
@@ -56,7 +59,8 @@ private:
     QLineEdit *DEFTXT = nullptr;
     QLineEdit *MAGPowerTXT = nullptr;
     QLineEdit *MAGDEFTXT = nullptr;
-    std::array<QLineEdit *, 10> m_unknownBoxes{}; // UNK01TXT..UNK07TXT, UNK09TXT..UNK11TXT
+    // UNK01TXT..UNK07TXT, UNK09TXT..UNK11TXT
+    std::array<QLineEdit *, MonsterField::unknowns.size()> m_unknownBoxes{};
     QProgressBar *pbar = nullptr;
     QPushButton *ApplyCMD = nullptr;
     QPushButton *CancelCMD = nullptr;

@@ -2,6 +2,7 @@
 #include "monsters/Form4.h"
 
 #include "shell/boxwidth.h"
+#include "shell/editorcontrols.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,19 +17,10 @@
 
 #include <vector>
 
-namespace {
+using namespace EditorControls;
+namespace F = MonsterField;
 
-// The read-only "Unknown:" column, top to bottom.
-struct Unknown
-{
-    const char *name;
-    RecordField field;
-};
-const Unknown unknowns[] = {{"UNK01TXT", MonsterField::UNK01}, {"UNK02TXT", MonsterField::UNK02},
-                            {"UNK03TXT", MonsterField::UNK03}, {"UNK04TXT", MonsterField::UNK04},
-                            {"UNK05TXT", MonsterField::UNK05}, {"UNK06TXT", MonsterField::UNK06},
-                            {"UNK07TXT", MonsterField::UNK07}, {"UNK09TXT", MonsterField::UNK09},
-                            {"UNK10TXT", MonsterField::UNK10}, {"UNK11TXT", MonsterField::UNK11}};
+namespace {
 
 // Sizes of the window's design, in twips.
 constexpr int listWidth = 1455, listHeight = 3570;
@@ -38,11 +30,7 @@ constexpr int boxWidth = 1005, labelWidth = 1125, buttonWidth = 1485, barHeight 
 
 void Form4::createControls()
 {
-    MonsterLST = new QListWidget(this);
-    MonsterLST->setObjectName(QStringLiteral("MonsterLST"));
-    MonsterLST->setAccessibleName(QStringLiteral("Monster list"));
-    MonsterLST->setSelectionMode(QAbstractItemView::SingleSelection);
-    MonsterLST->setUniformItemSizes(true);
+    MonsterLST = createRecordList(this, "MonsterLST", QStringLiteral("Monster list"));
     // Wide enough for the longest entry beside a scroll bar, never narrower than designed.
     const int entryWidth =
         MonsterLST->fontMetrics().horizontalAdvance(QStringLiteral("Monster #: 252"));
@@ -65,22 +53,22 @@ void Form4::createControls()
     keepPlace.setRetainSizeWhenHidden(true); // the buttons keep their place once it is hidden
     pbar->setSizePolicy(keepPlace);
 
-    ApplyCMD = createButton(QStringLiteral("Apply"), "ApplyCMD");
-    CancelCMD = createButton(QStringLiteral("Cancel"), "CancelCMD");
+    ApplyCMD = createButton(this, QStringLiteral("Apply"), "ApplyCMD");
+    CancelCMD = createButton(this, QStringLiteral("Cancel"), "CancelCMD");
     for (QPushButton *button : {ApplyCMD, CancelCMD})
         button->setMinimumWidth(twips(buttonWidth));
     ApplyCMD->setEnabled(false); // until a monster is selected
 }
 
 QLineEdit *Form4::addBox(QGridLayout *grid, int row, int column, const char *name,
-                         const QString &label, int typingLimit)
+                         const QString &caption, int typingLimit)
 {
-    QLineEdit *box = createNumberBox(Frame1, name, label, typingLimit);
+    QLineEdit *box = createNumberBox(Frame1, name, caption, typingLimit);
     // Every box is as wide as the widest value any of them can hold.
     setWidthFor(box, WidestText::int32, boxWidth);
-    QLabel *caption = labelFor(box, label);
-    caption->setMinimumWidth(twips(labelWidth));
-    grid->addWidget(caption, row, column);
+    QLabel *label = labelFor(box, caption);
+    label->setMinimumWidth(twips(labelWidth));
+    grid->addWidget(label, row, column);
     grid->addWidget(box, row, column + 1);
     return box;
 }
@@ -99,19 +87,21 @@ void Form4::arrangeControls()
     NameTXT->setMaxLength(12); // never filled: the record holds no name
     NameTXT->setEnabled(false);
     showReadOnly(NameTXT);
-    HPTXT = addBox(grid, 1, 0, "HPTXT", QStringLiteral("HP:"), 8);
-    EXPTXT = addBox(grid, 2, 0, "EXPTXT", QStringLiteral("EXP:"), 8);
-    VeskTXT = addBox(grid, 3, 0, "VeskTXT", QStringLiteral("Vesk:"), 5);
-    STRTXT = addBox(grid, 4, 0, "STRTXT", QStringLiteral("STR:"), 3);
-    DEFTXT = addBox(grid, 5, 0, "DEFTXT", QStringLiteral("DEF:"), 3);
-    MAGPowerTXT = addBox(grid, 6, 0, "MAGPowerTXT", QStringLiteral("MAG Power:"), 3);
-    MAGDEFTXT = addBox(grid, 7, 0, "MAGDEFTXT", QStringLiteral("MAG DEF:"), 3);
+    HPTXT = addBox(grid, 1, 0, "HPTXT", caption(F::hp), 8);
+    EXPTXT = addBox(grid, 2, 0, "EXPTXT", caption(F::exp), 8);
+    VeskTXT = addBox(grid, 3, 0, "VeskTXT", caption(F::vesk), 5);
+    STRTXT = addBox(grid, 4, 0, "STRTXT", caption(F::str), 3);
+    DEFTXT = addBox(grid, 5, 0, "DEFTXT", caption(F::def), 3);
+    MAGPowerTXT = addBox(grid, 6, 0, "MAGPowerTXT", caption(F::magPower), 3);
+    MAGDEFTXT = addBox(grid, 7, 0, "MAGDEFTXT", caption(F::magDef), 3);
+    // The fields of unknown meaning, one column of read-only boxes named after them.
     for (std::size_t row = 0; row < m_unknownBoxes.size(); ++row) {
-        QLineEdit *box =
-            addBox(grid, int(row), 3, unknowns[row].name, QStringLiteral("Unknown:"), 0);
+        const ShownField &field = F::unknowns[row];
+        const QByteArray name = QByteArray(field.name) + "TXT";
+        QLineEdit *box = addBox(grid, int(row), 3, name.constData(), QStringLiteral("Unknown:"), 0);
         box->setReadOnly(true);
-        box->setAccessibleDescription(QStringLiteral("Unknown field at record offset %1, read-only")
-                                          .arg(unknowns[row].field.at));
+        box->setAccessibleDescription(
+            QStringLiteral("Unknown field at record offset %1, read-only").arg(field.at));
         showReadOnly(box);
         m_unknownBoxes[row] = box;
     }

@@ -2,36 +2,35 @@
 
 #include "core/recordtable.h"
 
+#include <array>
 #include <cstdint>
 
-// Where each field sits in a monster stat record. The byte at 19 is read but
-// never shown; the byte at 27 is padding and is never touched.
+// Where each field sits in a monster stat record, named as the window labels it.
 namespace MonsterField {
 
-using Field = RecordField;
-inline constexpr Field HP = Field::i32("HP", 0);
-inline constexpr Field EXP = Field::u16("EXP", 4);
-inline constexpr Field Vesk = Field::u16("Vesk", 6);
-inline constexpr Field UNK01 = Field::u8("UNK01", 8);
-inline constexpr Field STR = Field::u8("STR", 9);
-inline constexpr Field UNK02 = Field::u8("UNK02", 10);
-inline constexpr Field DEF = Field::u8("DEF", 11);
-inline constexpr Field UNK03 = Field::u8("UNK03", 12);
-inline constexpr Field UNK04 = Field::u8("UNK04", 13);
-inline constexpr Field UNK05 = Field::u8("UNK05", 14);
-inline constexpr Field MAGDEF = Field::u8("MAG DEF", 15);
-inline constexpr Field UNK06 = Field::u8("UNK06", 16);
-inline constexpr Field UNK07 = Field::i16("UNK07", 17);
-inline constexpr Field Byte19 = Field::u8("byte 19", 19);
-inline constexpr Field UNK09 = Field::u8("UNK09", 20);
-inline constexpr Field UNK10 = Field::u8("UNK10", 21);
-inline constexpr Field MAGPower = Field::u8("MAG Power", 22);
-inline constexpr Field UNK11 = Field::i32("UNK11", 23);
+inline constexpr Field<std::int32_t> hp{"HP", 0};
+inline constexpr Field<std::uint16_t> exp{"EXP", 4};
+inline constexpr Field<std::uint16_t> vesk{"Vesk", 6};
+inline constexpr Field<std::uint8_t> str{"STR", 9};
+inline constexpr Field<std::uint8_t> def{"DEF", 11};
+inline constexpr Field<std::uint8_t> magDef{"MAG DEF", 15};
+inline constexpr Field<std::uint8_t> magPower{"MAG Power", 22};
+
+// The ten fields of unknown meaning, shown read-only, top to bottom; each box
+// is named after its field. The byte at 19 is in no field and never shown;
+// the byte at 27 is padding.
+inline constexpr std::array<ShownField, 10> unknowns = {
+    ShownField::of<std::uint8_t>("UNK01", 8),  ShownField::of<std::uint8_t>("UNK02", 10),
+    ShownField::of<std::uint8_t>("UNK03", 12), ShownField::of<std::uint8_t>("UNK04", 13),
+    ShownField::of<std::uint8_t>("UNK05", 14), ShownField::of<std::uint8_t>("UNK06", 16),
+    ShownField::of<std::int16_t>("UNK07", 17), ShownField::of<std::uint8_t>("UNK09", 20),
+    ShownField::of<std::uint8_t>("UNK10", 21), ShownField::of<std::int32_t>("UNK11", 23)};
 
 } // namespace MonsterField
 
-// The seven fields "Apply" writes.
-struct MonsterStats
+// One monster's stat record: seven stats that "Apply" writes and the fields
+// it only shows.
+struct MonsterRecord
 {
     static constexpr RecordTable table{"monster stats", 0xF9114, 253, 28};
 
@@ -47,49 +46,21 @@ struct MonsterStats
     std::uint8_t def = 0;
     std::uint8_t magDef = 0;
     std::uint8_t magPower = 0;
+    std::array<std::int64_t, MonsterField::unknowns.size()> unknowns{};
 
-    // In the order "Apply" writes them; no other byte of the record is ever written.
-    template <class Self, class Visit> static void eachField(Self &stats, Visit visit)
-    {
-        namespace F = MonsterField;
-        visit(F::HP, stats.hp);
-        visit(F::EXP, stats.exp);
-        visit(F::Vesk, stats.vesk);
-        visit(F::STR, stats.str);
-        visit(F::DEF, stats.def);
-        visit(F::MAGDEF, stats.magDef);
-        visit(F::MAGPower, stats.magPower);
-    }
-};
-
-// The whole record as the editor shows it.
-struct MonsterRecord
-{
-    static constexpr const RecordTable &table = MonsterStats::table;
-
-    MonsterStats stats;
-    // Shown read-only, never written.
-    std::uint8_t unk01 = 0, unk02 = 0, unk03 = 0, unk04 = 0, unk05 = 0, unk06 = 0;
-    std::int16_t unk07 = 0;
-    std::uint8_t byte19 = 0;
-    std::uint8_t unk09 = 0, unk10 = 0;
-    std::int32_t unk11 = 0;
-
-    // Every field the editor reads: the seven stats, then those shown read-only.
+    // The seven stats in the order "Apply" writes them; no other byte of the
+    // record is ever written.
     template <class Self, class Visit> static void eachField(Self &record, Visit visit)
     {
         namespace F = MonsterField;
-        MonsterStats::eachField(record.stats, visit);
-        visit(F::UNK01, record.unk01);
-        visit(F::UNK02, record.unk02);
-        visit(F::UNK03, record.unk03);
-        visit(F::UNK04, record.unk04);
-        visit(F::UNK05, record.unk05);
-        visit(F::UNK06, record.unk06);
-        visit(F::UNK07, record.unk07);
-        visit(F::Byte19, record.byte19);
-        visit(F::UNK09, record.unk09);
-        visit(F::UNK10, record.unk10);
-        visit(F::UNK11, record.unk11);
+        visit(F::hp, record.hp);
+        visit(F::exp, record.exp);
+        visit(F::vesk, record.vesk);
+        visit(F::str, record.str);
+        visit(F::def, record.def);
+        visit(F::magDef, record.magDef);
+        visit(F::magPower, record.magPower);
+        for (std::size_t i = 0; i < F::unknowns.size(); ++i)
+            visit(F::unknowns[i], record.unknowns[i]);
     }
 };

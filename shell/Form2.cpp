@@ -18,25 +18,6 @@
 
 namespace {
 
-struct Node
-{
-    const char *key;
-    const char *text;
-    const char *parent;
-};
-
-// The feature tree, in the order the nodes are added.
-const Node featureNodes[] = {
-    {"pvi1", "Program Version Information", nullptr},
-    {"i1", "Information", nullptr},
-    {"c1", "Characters:", nullptr},
-    {"Char-1", "Character Stat Editor", "c1"},
-    {"m1", "Monsters:", nullptr},
-    {"Mon-1", "Monster Stat Editor", "m1"},
-    {"Mon-2", "Monster Item Editor", "m1"},
-    {"g1", "General:", nullptr},
-};
-
 const char *const dialogFilter = "All Files (*.*)|*.*|GBA ROM Files (*.gba)|*.gba";
 
 // "Text|pattern|Text|pattern" as the file dialog wants it: one entry per text.
@@ -85,28 +66,6 @@ void Form2::Form_Load()
     setWindowTitle(Program::versionCaption());
     LoadTreeData();
     LoadROM();
-}
-
-void Form2::LoadTreeData()
-{
-    tree->clear();
-    m_nodes.clear();
-    for (const Node &node : featureNodes) {
-        QTreeWidgetItem *item = nullptr;
-        if (node.parent) {
-            for (QTreeWidgetItem *candidate : std::as_const(m_nodes)) {
-                if (candidate->data(0, Qt::UserRole).toString() == QLatin1String(node.parent))
-                    item = new QTreeWidgetItem(candidate);
-            }
-        } else {
-            item = new QTreeWidgetItem(tree);
-        }
-        item->setText(0, QLatin1String(node.text));
-        item->setData(0, Qt::UserRole, QLatin1String(node.key));
-        m_nodes.append(item);
-    }
-    setAllExpanded(true, false);
-    ExpandCHK->setChecked(true);
 }
 
 void Form2::LoadROM()
@@ -206,26 +165,6 @@ void Form2::setAllExpanded(bool expanded, bool processEvents)
         if (processEvents)
             QCoreApplication::processEvents();
     }
-}
-
-void Form2::tree_NodeClick()
-{
-    const QTreeWidgetItem *node = tree->currentItem();
-    if (!node || !m_rom.isOpen())
-        return;
-    const QString text = node->text(0);
-    if (text == QLatin1String("Character Stat Editor"))
-        openEditor(m_editors.characters);
-    if (text == QLatin1String("Monster Item Editor"))
-        openEditor(m_editors.monsterItems);
-    if (text == QLatin1String("Monster Stat Editor"))
-        openEditor(m_editors.monsterStats);
-}
-
-void Form2::openEditor(const EditorOpener &opener)
-{
-    if (opener && m_rom.isOpen())
-        opener(this, m_rom, m_desktop);
 }
 
 void Form2::ExpandCHK_Click()

@@ -37,6 +37,8 @@ private:
     void createMenus();
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
                          const QKeySequence &shortcut);
+    void createFeaturesMenu(QMenu *menu);
+    static QString longestNodeText();
 
     void LoadTreeData();
     void LoadROM();

@@ -22,8 +22,7 @@ void Form2::createControls()
     tree->setHeaderHidden(true);
     tree->setAccessibleName(tr("Features"));
     // Wide enough for the longest node, whatever font stands in for Tahoma.
-    const int textWidth =
-        QFontMetrics(windowFont()).horizontalAdvance(QLatin1String("Program Version Information"));
+    const int textWidth = QFontMetrics(windowFont()).horizontalAdvance(longestNodeText());
     tree->setMinimumWidth(qMax(171, textWidth + 2 * tree->indentation() + 8));
     tree->installEventFilter(this);
     connect(tree, &QTreeWidget::itemClicked, this, &Form2::tree_NodeClick);
@@ -98,42 +97,7 @@ void Form2::createMenus()
 
     QMenu *mnuFeatures = menuBar()->addMenu(tr("&Features"));
     mnuFeatures->setObjectName(QStringLiteral("mnuFeatures"));
-    struct Item
-    {
-        const char *name;
-        const char *caption;
-        Qt::Key key; // with Ctrl
-        bool shown;
-    };
-    const Item features[] = {
-        {"mnuCharStat", "Character Stat Editor", Qt::Key_F1, true},
-        {"mnuCharEq", "Character Equipment Editor", Qt::Key_F2, false},
-        {"mnuCharMag", "Character Magic Editor", Qt::Key_F3, false},
-        {"mnuCharMisc", "Character Miscellaneous Editor", Qt::Key_F4, false},
-        {"mnuSep3", nullptr, Qt::Key_unknown, true},
-        {"mnuMonsterStat", "Monster Stat Editor", Qt::Key_F5, false},
-        {"mnuMonsterItem", "Monster Item Editor", Qt::Key_F6, true},
-        {"mnuMonsterMisc", "Monster Miscellaneous Editor", Qt::Key_F7, false},
-        {"mnuSep4", nullptr, Qt::Key_unknown, true},
-        {"mnuItem", "Item Editor", Qt::Key_F8, false},
-        {"mnuMagic", "Magic Editor", Qt::Key_F9, false},
-        {"mnuMiscEditors", "Miscellaneous Editors", Qt::Key_F11, true},
-    };
-    for (const Item &item : features) {
-        if (!item.caption) {
-            mnuFeatures->addSeparator()->setObjectName(QLatin1String(item.name));
-            continue;
-        }
-        QAction *action = addMenuItem(mnuFeatures, item.name, tr(item.caption),
-                                      QKeySequence(Qt::CTRL | item.key));
-        action->setVisible(item.shown); // hidden items are also disabled
-        action->setEnabled(item.shown);
-    }
-    findChild<QAction *>(QStringLiteral("mnuMiscEditors"))->setEnabled(false);
-    connect(findChild<QAction *>(QStringLiteral("mnuCharStat")), &QAction::triggered, this,
-            [this] { openEditor(m_editors.characters); });
-    connect(findChild<QAction *>(QStringLiteral("mnuMonsterItem")), &QAction::triggered, this,
-            [this] { openEditor(m_editors.monsterItems); });
+    createFeaturesMenu(mnuFeatures);
 
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

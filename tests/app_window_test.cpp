@@ -23,7 +23,7 @@ Bytes editable(std::initializer_list<std::pair<std::uint64_t, Bytes>> changes = 
 {
     Bytes image = TestImage::random(1);
     for (int index = 0; index < DropRecord::table.count; ++index)
-        image[DropRecord::table.recordOffset(index) + DropField::Byte03.at] =
+        image[DropRecord::table.recordOffset(index) + DropField::chanceClass.at] =
             std::uint8_t(index % 4);
     for (const auto &[offset, bytes] : changes)
         TestImage::put(image, offset, bytes);
@@ -44,8 +44,8 @@ struct NumberField
     }
 };
 const NumberField level{"LVTXT", CharacterRecord::table, CharacterField::level, 0xF2C98};
-const NumberField strength{"STRTXT", MonsterRecord::table, MonsterField::STR, 0xFACA4};
-const NumberField int01{"INT01TXT", DropRecord::table, DropField::INT01, 0xFBDE2};
+const NumberField strength{"STRTXT", MonsterRecord::table, MonsterField::str, 0xFACA4};
+const NumberField int01{"INT01TXT", DropRecord::table, DropField::unknown, 0xFBDE2};
 
 QList<QAbstractButton *> checkables(const QWidget &window)
 {
@@ -175,9 +175,9 @@ private slots:
                       {d + DropField::items[0].at, {5, 0xFF, 1, 0, 0x44, 1, 0, 0}}}),
             editable({{c + C::hp.at, {0, 0x80}},
                       {c + C::exp.at, {0, 0, 0, 0x80}},
-                      {m + MonsterField::HP.at, {0, 0, 0, 0x80}},
-                      {m + MonsterField::UNK11.at, {0, 0, 0, 0x80}},
-                      {d + DropField::INT01.at, {0, 0x80}}})};
+                      {m + MonsterField::hp.at, {0, 0, 0, 0x80}},
+                      {m + MonsterField::unknowns[9].at, {0, 0, 0, 0x80}},
+                      {d + DropField::unknown.at, {0, 0x80}}})};
         for (const Bytes &image : images) {
             EditorWindow<Form3> characters(image);
             EditorWindow<Form4> monsters(image);
@@ -229,7 +229,7 @@ private slots:
         const std::uint64_t hand = CharacterRecord::table.recordOffset(0) + CharacterField::hand.at;
         QCOMPARE(toggledAndApplied<Form3>(editable({{hand, {2}}}), hand),
                  QStringList({"LHOPT=1", "RHOPT=0", "LROPT=2"}));
-        const std::uint64_t chance = DropRecord::table.recordOffset(0) + DropField::Byte03.at;
+        const std::uint64_t chance = DropRecord::table.recordOffset(0) + DropField::chanceClass.at;
         QCOMPARE(toggledAndApplied<Form5>(editable({{chance, {3}}}), chance),
                  QStringList({"Item01OPT=0", "Item02OPT=1", "Item03OPT=2", "Item04OPT=3"}));
         QCOMPARE(toggledAndApplied<Form4>(editable(), 0), QStringList());

@@ -51,9 +51,9 @@ TEST(Records, WriteInSaveOrder)
               character + " 1:02");
 
     // Only the seven stats of a monster.
-    const MonsterStats s{
+    const MonsterRecord s{
         .hp = -2, .exp = 0xFEDC, .vesk = 0x1234, .str = 1, .def = 2, .magDef = 3, .magPower = 0xFF};
-    EXPECT_EQ(from(MonsterStats::table.recordOffset(100), recordWrites(100, s)),
+    EXPECT_EQ(from(MonsterRecord::table.recordOffset(100), recordWrites(100, s)),
               "0:FEFFFFFF 4:DCFE 6:3412 9:01 11:02 15:03 22:FF");
 
     const DropRecord d{-2, 3, {0x144, -1, 0x1A5, 7}};
@@ -67,7 +67,7 @@ const std::pair<const RecordTable &, UnchangedApply> tables[] = {
     {CharacterRecord::table,
      [](RomFile &rom, int n) { return recordWrites(n, read<CharacterRecord>(rom, n)); }},
     {MonsterRecord::table,
-     [](RomFile &rom, int n) { return recordWrites(n, read<MonsterRecord>(rom, n).stats); }},
+     [](RomFile &rom, int n) { return recordWrites(n, read<MonsterRecord>(rom, n)); }},
     {DropRecord::table,
      [](RomFile &rom, int n) { return recordWrites(n, read<DropRecord>(rom, n)); }}};
 

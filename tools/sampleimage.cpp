@@ -66,27 +66,27 @@ void writeMonsters(Image &image, std::mt19937 &random)
 {
     for (int n = 0; n < MonsterRecord::table.count; ++n) {
         MonsterRecord m;
-        m.stats.hp = 20 + n * n / 3 + int(random() % 40);
-        m.stats.exp = std::uint16_t(3 + n * 11);
-        m.stats.vesk = std::uint16_t(5 + n * 7);
+        m.hp = 20 + n * n / 3 + int(random() % 40);
+        m.exp = std::uint16_t(3 + n * 11);
+        m.vesk = std::uint16_t(5 + n * 7);
         std::array<std::uint8_t, 23> b{}; // bytes 8..22, small values at the even ones
         for (std::size_t at = 8; at < b.size(); ++at)
             b[at] = std::uint8_t(random() % (at % 2 ? 200 : 16));
-        m.unk01 = b[8];
-        m.unk02 = b[10];
-        m.unk03 = b[12];
-        m.unk04 = b[13];
-        m.unk05 = b[14];
-        m.stats.magDef = b[15];
-        m.unk06 = b[16];
-        m.byte19 = b[19];
-        m.unk09 = b[20];
-        m.unk10 = b[21];
-        m.stats.magPower = b[22];
-        m.unk07 = std::int16_t(random() % 64);
-        m.stats.str = std::uint8_t(std::min(255, 4 + n));
-        m.stats.def = std::uint8_t(std::min(255, 3 + n * 9 / 10));
-        m.unk11 = std::int32_t(random() % 100000);
+        // The fields "Apply" never writes go in as they are: UNK01..UNK06, UNK09 and
+        // UNK10 from b, UNK07 and UNK11 drawn below, and the byte at 19.
+        for (std::size_t i = 0; i < m.unknowns.size(); ++i)
+            if (MonsterField::unknowns[i].at < b.size())
+                m.unknowns[i] = b[MonsterField::unknowns[i].at];
+        m.magDef = b[15];
+        m.magPower = b[22];
+        m.unknowns[6] = std::int16_t(random() % 64);
+        m.str = std::uint8_t(std::min(255, 4 + n));
+        m.def = std::uint8_t(std::min(255, 3 + n * 9 / 10));
+        m.unknowns[9] = std::int32_t(random() % 100000);
+        const std::uint64_t record = MonsterRecord::table.recordOffset(n);
+        for (std::size_t i = 0; i < m.unknowns.size(); ++i)
+            put(image, {fieldWrite(record, MonsterField::unknowns[i], m.unknowns[i])});
+        image[record + 19] = b[19];
         putRecord(image, n, m);
     }
 }
@@ -95,8 +95,8 @@ void writeDrops(Image &image, std::mt19937 &random)
 {
     for (int n = 0; n < DropRecord::table.count; ++n) {
         DropRecord d;
-        d.int01 = std::int16_t(random() % 400);
-        d.byte03 = std::uint8_t(random() % 4);
+        d.unknown = std::int16_t(random() % 400);
+        d.chanceClass = std::uint8_t(random() % 4);
         for (std::int16_t &item : d.items)
             item = std::int16_t(random() % 3 == 0 ? 0 : 1 + int(random() % 324));
         putRecord(image, n, d);
