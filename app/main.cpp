@@ -3,6 +3,7 @@
 #include "shell/Form2.h"
 #include "shell/program.h"
 #include "shell/qtdesktop.h"
+#include "shell/screenreader.h"
 #include "version.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    ScreenReader::install();
     QApplication::setApplicationName(Program::title());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.png")));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(Version::appId));

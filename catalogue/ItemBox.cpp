@@ -103,23 +103,33 @@ ItemBox::ItemBox(QWidget *parent) : QComboBox(parent)
     setModel(catalogueModel());
     setCurrentIndex(-1);
     connect(this, &QComboBox::activated, this, &ItemBox::forgetUnlisted);
+    // Emptied from outside (no entry, no placeholder), it holds no stored id either.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0 && placeholderText().isEmpty())
+            m_unlisted.reset();
+    });
 }
 
 void ItemBox::setItemId(int id)
 {
+    const QString placeholderBefore = placeholderText();
+    const bool noneBefore = currentIndex() < 0;
     const auto position = ItemCatalogue::positionForId(id);
     m_unlisted.reset();
-    if (position) {
-        setPlaceholderText(QString());
-        setToolTip(QString());
-        setCurrentIndex(*position);
-        return;
+    QString text;
+    if (!position) {
+        m_unlisted = id;
+        text = unlistedText(QString::number(quint16(id), 16).toUpper());
     }
-    m_unlisted = id;
-    const QString text = unlistedText(QString::number(quint16(id), 16).toUpper());
+    const int index = position.value_or(-1);
+    if (index >= 0) // first: without a placeholder, a box showing nothing takes entry 0
+        setCurrentIndex(index);
     setPlaceholderText(text);
     setToolTip(text);
-    setCurrentIndex(-1);
+    setCurrentIndex(index);
+    // A change of the current entry says so itself; a new placeholder does not.
+    if (noneBefore && currentIndex() < 0 && text != placeholderBefore)
+        emit shownTextChanged();
 }
 
 int ItemBox::itemId() const

@@ -20,6 +20,10 @@ public:
     QSize minimumSizeHint() const override;
     void showPopup() override;
 
+signals:
+    // What the box shows changed though its current text did not (a placeholder).
+    void shownTextChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

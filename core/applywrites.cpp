@@ -168,6 +168,10 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
                        "The changes could not be put on the disk.\n\n" + rom.errorString());
     }
     // Remember what is on disk now, so a second Apply is not taken for an outside change.
-    snapshot.take(rom, snapshot.offset(), snapshot.size());
+    if (!snapshot.take(rom, snapshot.offset(), snapshot.size()))
+        return refused(ApplyResult::ReadBackFailed,
+                       "The record was written, but it could not be read back from the ROM "
+                       "file. Select the record again to reload it.\n\n" +
+                           rom.errorString());
     return {};
 }

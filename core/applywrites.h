@@ -53,7 +53,8 @@ struct ApplyResult
         OutsideFile,
         ChangedOnDisk,
         WriteFailed,
-        LengthChanged // by another program while writing: the rest was not written
+        LengthChanged, // by another program while writing: the rest was not written
+        ReadBackFailed // written, but the record could not be read again after
     };
     Status status = Written;
     std::string message; // for the user; empty when written

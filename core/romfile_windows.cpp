@@ -2,6 +2,8 @@
 // other programs, which may read, write, rename or delete the file meanwhile.
 #include "core/romfile.h"
 
+#include "core/devicename.h"
+
 #include <cstring>
 
 #define WIN32_LEAN_AND_MEAN
@@ -43,6 +45,8 @@ bool RomFile::open(const std::filesystem::path &path)
 {
     close();
     m_error.clear();
+    if (namesWindowsDevice(path)) // refused before opening touches the device
+        return notRegular();
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return notRegular();

@@ -73,9 +73,7 @@ void Form5::createControls()
     for (int slot = 0; slot < 4; ++slot) {
         auto *box = new ItemBox(this);
         box->setObjectName(QStringLiteral("Item%1CBO").arg(slot + 1, 2, 10, QChar('0')));
-        // On Linux a combo box is announced by its current text, so say what it is for.
         box->setAccessibleName(QLatin1String(F::items[std::size_t(slot)].name));
-        box->setAccessibleDescription(box->accessibleName());
         ItemCBO[slot] = box;
     }
 

@@ -7,6 +7,7 @@
 #include "shell/windowfont.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,8 @@ void EditorDialog::applyRecord(const FieldCheck &check, const RomWrites &writes)
     const ApplyResult result = applyWrites(m_rom, m_snapshot, writes);
     if (!result.ok())
         warn(QString::fromStdString(result.message));
+    if (result.status == ApplyResult::ReadBackFailed && m_apply)
+        clearRecord(m_apply); // as any record that fails to read
 }
 
 void EditorDialog::clearRecord(QPushButton *apply)
@@ -38,6 +41,11 @@ void EditorDialog::clearRecord(QPushButton *apply)
         box->clear();
     for (QButtonGroup *group : findChildren<QButtonGroup *>())
         EditorControls::uncheckAll(group);
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        box->setPlaceholderText({}); // Qt then shows entry 0, which the next line takes away
+        box->setToolTip({});
+        box->setCurrentIndex(-1);
+    }
     apply->setEnabled(false);
 }
 

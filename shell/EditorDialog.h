@@ -36,6 +36,7 @@ protected:
     // is cleared (clearRecord).
     template <class Record> std::optional<Record> readShownRecord(int index, QPushButton *apply)
     {
+        m_apply = apply;
         auto record = readRecord<Record>(m_rom, index, m_snapshot);
         if (record)
             enableApply(apply);
@@ -45,8 +46,9 @@ protected:
     }
     // "Apply": writes nothing unless every field converted, and reports any refusal.
     void applyRecord(const FieldCheck &check, const RomWrites &writes);
-    // No record is shown (none selected, or it could not be read): no value of
-    // another record stays in a box or an option, and apply stays off.
+    // No record is shown (none selected, or it could not be read, or read back
+    // after "Apply"): no value of another record stays in a box, a list or an
+    // option, and apply stays off.
     void clearRecord(QPushButton *apply);
 
     // A warning box over this window, or over the one beneath while it opens.
@@ -63,6 +65,7 @@ private:
 
     Desktop &m_desktop;
     RecordSnapshot m_snapshot;
+    QPushButton *m_apply = nullptr; // of the record shown
     bool m_closedWhileOpening = false;
 };
 

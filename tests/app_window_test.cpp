@@ -4,9 +4,12 @@
 #include "drops/droprecord.h"
 #include "monsters/Form4.h"
 #include "shell/About.h"
+#include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "tests/support/editorwindow.h"
 #include "tests/support/flakyrom.h"
+
+#include <QSignalSpy>
 
 namespace {
 
@@ -130,6 +133,15 @@ template <class Form> void showsTheRecordTheFileHolds(const NumberField &f, int 
     QVERIFY(!e.get(f.box)->text().isEmpty() && e.template get<QWidget>("ApplyCMD")->isEnabled());
     e.apply();
     QCOMPARE(e.desktop.messages.size(), 2 + failedReadMessages);
+    e.rom.readsFailAfterSync = true; // written, but not read back: shown as a failed read
+    e.type(f.box, "8");
+    e.apply();
+    const QString readBack = e.desktop.messages.value(2 + failedReadMessages).text;
+    QVERIFY2(readBack.contains("could not be read back") && readBack.contains("Cannot read: ") &&
+                 e.showsNoRecord(),
+             qPrintable(readBack));
+    const RomWrite eight = fieldWrite(f.table.recordOffset(2), f.field, 8);
+    TestImage::put(expected, eight.offset, eight.bytes);
     e.type(f.box, "7");
     QTest::mouseClick(e.template get<QPushButton>("CancelCMD"), Qt::LeftButton);
     QVERIFY(!e.window.isVisible());
@@ -143,6 +155,59 @@ class AppWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ScreenReader::install(); }
+
+    // Every window over records with ordinary values, with an item id that has
+    // no entry (0xFF05) and an unknown hand byte, and with the widest numbers.
+    void everyShownValueIsHeardWithItsControlsName()
+    {
+        namespace C = CharacterField;
+        const std::uint64_t c = CharacterRecord::table.recordOffset(0),
+                            m = MonsterRecord::table.recordOffset(0),
+                            d = DropRecord::table.recordOffset(0);
+        QStringList unheard;
+        const Bytes images[] = {
+            editable(),
+            editable({{c + C::hand.at, {7}},
+                      {c + C::itemId[0].at, {0x05, 0xFF}},
+                      {c + C::itemId[1].at, {0x01, 0x00}},
+                      {c + C::itemId[4].at, {0x05, 0xFF}},
+                      {d + DropField::items[0].at, {5, 0xFF, 1, 0, 0x44, 1, 0, 0}}}),
+            editable({{c + C::hp.at, {0, 0x80}},
+                      {c + C::exp.at, {0, 0, 0, 0x80}},
+                      {m + MonsterField::hp.at, {0, 0, 0, 0x80}},
+                      {m + MonsterField::unknowns[9].at, {0, 0, 0, 0x80}},
+                      {d + DropField::unknown.at, {0, 0x80}}})};
+        for (const Bytes &image : images) {
+            EditorWindow<Form3> characters(image);
+            EditorWindow<Form4> monsters(image);
+            monsters.select(0);
+            EditorWindow<Form5> drops(image);
+            for (const QWidget *window : std::initializer_list<const QWidget *>{
+                     &characters.window, &monsters.window, &drops.window})
+                unheard += unheardValues(*window);
+        }
+        TempRom file(images[0]);
+        FakeDesktop desktop;
+        desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
+        Form2 main(desktop, {});
+        main.start();
+        const About about(desktop);
+        const Form1 splash(desktop, [] {});
+        for (const QWidget *window : std::initializer_list<const QWidget *>{&main, &about, &splash})
+            unheard += unheardValues(*window);
+        QVERIFY2(unheard.isEmpty(), qPrintable(unheard.join('\n')));
+
+        // What a screen reader was told stands until it is told of a change:
+        // an item box says so of a new placeholder, as of a new entry.
+        ItemBox box;
+        QSignalSpy entries(&box, &QComboBox::currentTextChanged);
+        QSignalSpy placeholders(&box, &ItemBox::shownTextChanged);
+        for (const int id : {0x1A5, 0x1A6, 3, -1, -1})
+            box.setItemId(id);
+        QCOMPARE(entries.size() + placeholders.size(), 4);
+    }
+
     void everyCheckableControlActsWhenAScreenReaderTogglesIt()
     {
         TempRom file(editable());

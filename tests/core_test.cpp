@@ -1,4 +1,5 @@
 #include "core/applywrites.h"
+#include "core/devicename.h"
 #include "core/numbertext.h"
 #include "tests/support/flakyrom.h"
 #include "tests/support/romimage.h"
@@ -178,6 +179,12 @@ TEST(Apply, NamesItsOwnFailedChecks)
     EXPECT_NE(result.message.find("could not be read back from the ROM file"), std::string::npos);
     EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
     EXPECT_EQ(o.file.bytes(), TestImage::pattern(64));
+    Opened written; // written, but not read back: the record is no longer known
+    written.rom.readsFailAfterSync = true;
+    result = applyWrites(written.rom, written.snapshot, {write8(16, 1)});
+    EXPECT_EQ(result.status, ApplyResult::ReadBackFailed);
+    EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
+    EXPECT_FALSE(written.snapshot.isTaken());
 #ifndef _WIN32
     o.rom.readsFail = false;
     std::filesystem::rename(o.file.path(), o.file.folder() / "aside.gba");
@@ -187,6 +194,32 @@ TEST(Apply, NamesItsOwnFailedChecks)
     EXPECT_NE(result.message.find("could not be checked by its name"), std::string::npos);
     EXPECT_NE(result.message.find(std::generic_category().message(ELOOP)), std::string::npos)
         << result.message;
+#endif
+}
+
+// ---- Windows device names ----
+
+// What Windows would open as a device is told from the name before it is opened.
+TEST(RomFile, RefusesWindowsDeviceNamesBeforeOpening)
+{
+    // clang-format off
+    const char16_t *const devices[] = {u"NUL", u"con", u"C:\\roms\\Aux.gba", u"d:/x/lpt9.tar.gz",
+        u"COM1 . .", u"C:nul", u"CONOUT$", u"prn .txt", u"\\\\.\\pipe\\rom", u"//./COM1",
+        u"COM\u00B9", u"\\\\?\\GLOBALROOT\\Device\\Null"};
+    const char16_t *const files[] = {u"COM0", u"COM10", u"CONSOLE.gba", u"NUL\\rom.gba",
+        u"velmora.gba", u"\\\\?\\C:\\roms\\CON", u"\\\\server\\share\\a.gba"};
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(devices); ++i)
+        EXPECT_TRUE(namesWindowsDevice(devices[i])) << "device " << i;
+    for (std::size_t i = 0; i < std::size(files); ++i)
+        EXPECT_FALSE(namesWindowsDevice(files[i])) << "file " << i;
+#ifdef _WIN32
+    RomFile rom; // a pipe nobody serves would fail to open; it is refused first
+    for (const char16_t *name : {u"\\\\.\\pipe\\velmora-none", u"LPT3.gba"}) {
+        EXPECT_FALSE(rom.open(name));
+        EXPECT_EQ(rom.errorString(),
+                  "Cannot open the file for reading and writing: not a regular file");
+    }
 #endif
 }
 

@@ -35,9 +35,6 @@ private slots:
         QCOMPARE(e.tabWalk(11),
                  QStringList({"ItemLST", "INT01TXT", "Item03OPT", boxes[0], boxes[1], boxes[2],
                               boxes[3], "ApplyCMD", "CancelCMD", "ItemLST", "INT01TXT"}));
-        for (int slot = 0; slot < 4; ++slot) // announced by their current text on Linux
-            QCOMPARE(accessibleText(e.get<QWidget>(boxes[slot]), QAccessible::Description),
-                     QStringLiteral("Drop item %1").arg(slot + 1));
 
         Bytes expected = e.file.bytes(); // then edits, all dropped by selecting another record
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);

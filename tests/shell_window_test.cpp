@@ -7,6 +7,7 @@
 #include "version.h"
 
 #include <QSignalSpy>
+#include <numeric>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -154,7 +155,7 @@ private slots:
                 continue;
             }
             QCOMPARE(form.windowTitle(), caption + title);
-            QCOMPARE(accessibleText(child<QLabel>(form, "MainInfoLBL")), // a screen reader's text
+            QCOMPARE(heard(child<QLabel>(form, "MainInfoLBL")).first(), // a screen reader's text
                      "General ROM Information\r\n\r\nROM & Location & Filename: " + qPath(name) +
                          "\r\n\r\nROM Filesize (in bytes): " + shown);
             QVERIFY(form.rom().isOpen() && child<QTreeWidget>(form, "tree")->isEnabled());
@@ -297,7 +298,12 @@ private slots:
             ++shown;
             splashGone = !splash.isVisible();
         });
-        connect(child<QProgressBar>(splash, "pbar"), &QProgressBar::valueChanged, [&](int value) {
+        auto *bar = child<QProgressBar>(splash, "pbar");
+        const QAccessibleValueInterface *read =
+            QAccessible::queryAccessibleInterface(bar)->valueInterface();
+        QList<int> values; // each as a screen reader reads it
+        connect(bar, &QProgressBar::valueChanged, [&](int value) {
+            values << read->currentValue().toInt();
             if (value == 1000) // the link works during the run and does not disturb it
                 useLink(splash);
         });
@@ -306,6 +312,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000); // generous: a loaded machine paints slowly
         QTest::qWait(350);                          // later ticks must not start it again
         QVERIFY(shown == 1 && splashGone && desktop.urls.size() == 3);
+        QList<int> run(3201); // every step from 0 to 3200, then 0 as it hands over
+        std::iota(run.begin(), run.end(), 0);
+        QVERIFY(values == run << 0 && read->minimumValue() == 0 && read->maximumValue() == 3200);
     }
 };
 

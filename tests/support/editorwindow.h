@@ -2,6 +2,7 @@
 
 #include "catalogue/ItemBox.h"
 #include "core/romfile.h"
+#include "shell/screenreader.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
@@ -82,10 +83,55 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     Window window{rom, desktop};
 };
 
-// What a screen reader gets for a control.
-inline QString accessibleText(QWidget *widget, QAccessible::Text text = QAccessible::Name)
+// What a screen reader hears of a control as Qt's bridge passes it on: on
+// Windows the name and, but for plain text, the value; on Linux the name, the
+// description and a text box's text.
+inline QStringList heard(QWidget *control)
 {
-    return QAccessible::queryAccessibleInterface(widget)->text(text);
+    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
+    QStringList heard = {i->text(QAccessible::Name)};
+#ifdef _WIN32
+    if (i->role() != QAccessible::StaticText)
+        heard << i->text(QAccessible::Value);
+#else
+    heard << i->text(QAccessible::Description);
+    if (QAccessibleTextInterface *text = i->textInterface())
+        heard << text->text(0, text->characterCount());
+#endif
+    return heard;
+}
+
+// Every control of window that shows a value (an item box's entry or
+// placeholder, a box's text, a label, the rows of a list or tree) is heard with
+// what it shows and with its own name. Empty when so; else what is not heard.
+inline QStringList unheardValues(const QWidget &window)
+{
+    QStringList unheard;
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        QStringList shown = {control->accessibleName()}, hearing = heard(control);
+        if (const auto *box = qobject_cast<QComboBox *>(control))
+            shown << (box->currentIndex() >= 0 ? box->currentText() : box->placeholderText());
+        else if (const auto *label = qobject_cast<QLabel *>(control))
+            shown << label->text();
+        else if (const auto *text = qobject_cast<QLineEdit *>(control))
+            shown << text->text();
+        else if (const auto *view = qobject_cast<QAbstractItemView *>(control)) {
+            QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(control);
+            for (int cell = 0; cell < cells->childCount(); ++cell)
+                hearing << cells->child(cell)->text(QAccessible::Name);
+            const auto *tree = qobject_cast<const QTreeView *>(view); // its open rows
+            for (QModelIndex row = view->model()->index(0, 0); row.isValid();
+                 row = tree ? tree->indexBelow(row) : row.siblingAtRow(row.row() + 1))
+                shown << row.data().toString();
+        }
+        for (const QString &text : shown)
+            if (!text.isEmpty() && !hearing.contains(text))
+                unheard << window.objectName() + '.' + control->objectName() + ": \"" + text +
+                               "\" heard as \"" + heard(control).join("\" / \"") + '"';
+    }
+    return unheard;
 }
 
 // Turns an option on the way a screen reader's "activate" does: toggle(), no click.

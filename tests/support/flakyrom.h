@@ -5,10 +5,11 @@
 #include <functional>
 #include <utility>
 
-// A ROM file on a failing disk: every read fails while readsFail is set, the
-// write numbered failingWrite (from 1) fails, and so does the first sync once
-// syncFails is set. beforeWrite runs before each write, given its number:
-// another program acting meanwhile.
+// A ROM file on a failing disk: every read fails while readsFail is set (and
+// from the first sync on, once readsFailAfterSync is set), the write numbered
+// failingWrite (from 1) fails, and so does the first sync once syncFails is set.
+// beforeWrite runs before each write, given its number: another program acting
+// meanwhile.
 class FlakyRom : public RomFile
 {
 public:
@@ -16,6 +17,7 @@ public:
     int failingWrite = 0;
     bool syncFails = false;
     std::function<void(int)> beforeWrite = [](int) {};
+    bool readsFailAfterSync = false;
 
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
     {
@@ -28,6 +30,7 @@ public:
     }
     bool sync() override
     {
+        readsFail |= readsFailAfterSync;
         return std::exchange(syncFails, false) ? fail("Cannot sync") : RomFile::sync();
     }
 
