@@ -21,7 +21,8 @@ endif()
 
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/${zip_name}.zip
-  COMMAND ${CMAKE_STRIP} -o ${zip_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
+  # -p keeps the PE header's time as linked (none), where strip would put today's.
+  COMMAND ${CMAKE_STRIP} -p -o ${zip_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip
           ${CMAKE_COMMAND} -E env ${zip_env}
           ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${zip_name}.zip --format=zip ${zip_members}
