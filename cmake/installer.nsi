@@ -6,6 +6,8 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; No file times in the installer: two builds of one commit give the same bytes.
+SetDateSave off
 ManifestDPIAware true
 
 !define TITLE "Velmora Editor"

@@ -14,7 +14,8 @@ file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE copyright LIMIT_COUNT 1 REGEX "^Copyr
 
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/${setup_name}
-  COMMAND ${CMAKE_STRIP} -o ${setup_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
+  # -p keeps the PE header's time as linked (none), where strip would put today's.
+  COMMAND ${CMAKE_STRIP} -p -o ${setup_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
   COMMAND ${VELMORA_MAKENSIS} -V2 -WX
           -DVERSION=${PROJECT_VERSION}
           -DVERSION_INFO=${PROJECT_VERSION}.0

@@ -3,20 +3,30 @@
 # VelmoraEditor-<version>-win64.zip in the build folder.
 set(zip_name "VelmoraEditor-${PROJECT_VERSION}-win64")
 set(zip_stage "${CMAKE_BINARY_DIR}/zip/${zip_name}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/README-windows.txt.in ${zip_stage}/README.txt @ONLY NEWLINE_STYLE CRLF)
+set(zip_mode FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README-windows.txt.in ${zip_stage}/README.txt @ONLY NEWLINE_STYLE CRLF ${zip_mode})
 
-set(zip_copies "")
+# Its members, in this order (sorted), each with the time of the last commit,
+# and the zip's day and hour in UTC: the same bytes from every build of a commit.
+set(zip_members ${zip_name}/README.txt ${zip_name}/VelmoraEditor.exe)
 if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-  set(zip_copies COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${zip_stage}/LICENSE)
+  configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${zip_stage}/LICENSE COPYONLY ${zip_mode})
+  list(PREPEND zip_members ${zip_name}/LICENSE)
+  set(zip_license ${zip_stage}/LICENSE)
+endif()
+set(zip_env TZ=UTC)
+if(DEFINED VELMORA_SOURCE_DATE_EPOCH)
+  list(APPEND zip_env SOURCE_DATE_EPOCH=${VELMORA_SOURCE_DATE_EPOCH})
 endif()
 
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/${zip_name}.zip
-  COMMAND ${CMAKE_STRIP} -o ${zip_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
-  ${zip_copies}
+  # -p keeps the PE header's time as linked (none), where strip would put today's.
+  COMMAND ${CMAKE_STRIP} -p -o ${zip_stage}/VelmoraEditor.exe $<TARGET_FILE:VelmoraEditor>
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip
-          ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${zip_name}.zip --format=zip ${zip_name}
-  DEPENDS VelmoraEditor ${zip_stage}/README.txt
+          ${CMAKE_COMMAND} -E env ${zip_env}
+          ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${zip_name}.zip --format=zip ${zip_members}
+  DEPENDS VelmoraEditor ${zip_stage}/README.txt ${zip_license}
   COMMENT "Writing ${zip_name}.zip"
   VERBATIM)
 add_custom_target(windows_zip ALL DEPENDS ${CMAKE_BINARY_DIR}/${zip_name}.zip)

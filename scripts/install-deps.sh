@@ -8,8 +8,8 @@
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-editor}" in
-package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
-tests) packages+=(dpkg-dev desktop-file-utils appstream
+package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
+tests) packages+=(dpkg-dev desktop-file-utils appstream lintian
     googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
     wine wine64 xvfb clang-format nsis x11-utils) ;;
 esac

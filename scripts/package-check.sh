@@ -32,7 +32,7 @@ cmake --build $build --target VelmoraEditor
 prefix=$work/prefix
 cmake --install $build --prefix "$prefix" >/dev/null
 expected=(bin/velmora-editor share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-    share/doc/velmora-editor/copyright)
+    share/doc/velmora-editor/copyright share/doc/velmora-editor/changelog.gz share/man/man1/velmora-editor.1.gz)
 for n in "${sizes[@]}"; do expected+=(share/icons/hicolor/${n}x${n}/apps/$id.png); done
 installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
 [ "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)" ] \
@@ -47,7 +47,7 @@ grep -qx "Exec=velmora-editor" "$desktop" || fail "Exec= is not the installed co
 grep -qx "Icon=$id" "$desktop" || fail "Icon= is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metainfo does not launch $id.desktop"
-release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+release=$(sed -n '/<release /{s/.*<release version="\([^"]*\)".*/\1/p;q}' "$metainfo")
 [ "$release" = "$version" ] || fail "metainfo release '$release' is not the project version $version"
 
 # PNG signature, then width and height (big-endian) in the IHDR chunk.
@@ -104,5 +104,17 @@ done
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
+
+# --- Lintian clean and reproducible; the download and SHA256SUMS in downloads/ ---
+lintian --pedantic --display-info --fail-on error,warning "$deb" \
+    || fail "lintian found errors or warnings in $deb"
+again=$build-again # another folder, built later: the same bytes
+rm -rf $again
+cmake -S . -B $again -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
+cmake --build $again --target VelmoraEditor >/dev/null
+(cd $again && cpack -G DEB >/dev/null)
+cmp "$deb" "$again/${deb#$build/}" || fail "two builds of one commit give different packages"
+rm -f downloads/*.deb && mkdir -p downloads && cp "$deb" downloads/
+(cd downloads && sha256sum $(ls | grep -vx SHA256SUMS) >SHA256SUMS)
 
 echo "package-check: PASS ($(basename "$deb"), $(wc -l <<<"$installed") files installed)"

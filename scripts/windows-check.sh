@@ -2,9 +2,9 @@
 # The whole program on Windows: built with MinGW-w64 against a static Qt
 # (scripts/windows-qt.sh, cached), every test run under Wine in a fresh
 # prefix, the window tests with Qt's windows plugin on an Xvfb display. Also
-# writes the downloads into build-windows/: VelmoraEditor-<version>-win64.zip,
-# the installer VelmoraEditor-<version>-win64-setup.exe (installed, started and
-# uninstalled here under Wine) and SHA256SUMS.
+# writes the downloads into downloads/: VelmoraEditor-<version>-win64.zip, the
+# installer VelmoraEditor-<version>-win64-setup.exe (installed, started and
+# uninstalled here under Wine), both built twice to the same bytes, and SHA256SUMS.
 # Catches text-mode streams, 8-bit code-page paths and 32-bit offsets, which
 # break such editors on Windows most often, and what the real plugin changes.
 . "$(dirname "$0")/strict.sh"
@@ -84,8 +84,20 @@ if ! timeout 60 wineserver -w; then
 fi
 echo "Tests under Wine ran in $(($(date +%s) - start)) s"
 bash scripts/windows-installer-check.sh build-windows
+# --- Reproducible: a build in another folder, later, gives the same ZIP and installer ---
 version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
-(cd build-windows && sha256sum "VelmoraEditor-$version-win64.zip" "VelmoraEditor-$version-win64-setup.exe" > SHA256SUMS)
-for download in build-windows/VelmoraEditor-"$version"-win64{.zip,-setup.exe} build-windows/SHA256SUMS; do
-    echo "Wrote $download ($(stat -c %s "$download") bytes)"
+downloads=("VelmoraEditor-$version-win64.zip" "VelmoraEditor-$version-win64-setup.exe")
+again=build-windows-again
+rm -rf $again
+cmake -S . -B $again -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt;/usr/x86_64-w64-mingw32" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/x86_64-linux-gnu/cmake" -DVELMORA_GTEST_SOURCE=/usr/src/googletest >/dev/null
+cmake --build $again --target windows_zip windows_installer >/dev/null
+for download in "${downloads[@]}"; do
+    cmp "build-windows/$download" "$again/$download" \
+        || { echo "windows-check: two builds of one commit give different $download" >&2; exit 1; }
 done
+# The downloads, with SHA256SUMS over all of them (the .deb too), in downloads/.
+rm -f downloads/VelmoraEditor-* && mkdir -p downloads && cp "${downloads[@]/#/build-windows/}" downloads/
+(cd downloads && sha256sum $(ls | grep -vx SHA256SUMS) >SHA256SUMS)
+for download in downloads/*; do echo "Wrote $download ($(stat -c %s "$download") bytes)"; done
