@@ -9,7 +9,6 @@ cd "$(dirname "$0")/.."
 
 id=org.example.velmora_editor
 sizes=(16 32 48 64 128 256)
-version=$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 arch=$(dpkg --print-architecture)
 build=build-package
 
@@ -25,8 +24,9 @@ cleanup() {
 trap cleanup EXIT
 work=$(mktemp -d)
 
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
-cmake --build $build --target VelmoraEditor
+cmake --preset package >/dev/null
+cmake --build --preset package
+version=$(cat $build/version.txt)
 
 # Install: exactly these files, no more.
 prefix=$work/prefix

@@ -16,7 +16,7 @@ fail() {
 }
 
 build="${1:-build-windows}"
-version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+version="$(cat "$build/version.txt")"
 setup="$build/VelmoraEditor-$version-win64-setup.exe"
 stage="$build/installer"
 if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
