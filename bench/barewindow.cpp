@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace Bench {
 
@@ -28,10 +27,26 @@ void describeChildren(const QWidget &widget, Control &control)
     }
 }
 
+// One model for all boxes with the same entries, as the window's boxes share one.
+void shareModels(Control &control, std::vector<std::shared_ptr<QStringListModel>> &models)
+{
+    if (control.kind == Kind::Combo) {
+        for (const auto &model : models)
+            if (model->stringList() == control.entries)
+                control.model = model;
+        if (!control.model)
+            control.model =
+                models.emplace_back(std::make_shared<QStringListModel>(control.entries));
+    }
+    for (Control &child : control.children)
+        shareModels(child, models);
+}
+
 // The most specific Qt kind first: a list, a label and a group are frames too.
 Control describeOne(const QWidget &widget)
 {
     Control control;
+    control.geometry = widget.geometry();
     if (const auto *box = qobject_cast<const QComboBox *>(&widget)) {
         control.kind = Kind::Combo;
         for (int i = 0; i < box->count(); ++i)
@@ -41,28 +56,43 @@ Control describeOne(const QWidget &widget)
         for (int i = 0; i < list->count(); ++i)
             control.entries << list->item(i)->text();
     } else if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
-        control = {Kind::Label, label->text(), {}, {}};
+        control.kind = Kind::Label;
+        control.text = label->text();
     } else if (const auto *line = qobject_cast<const QLineEdit *>(&widget)) {
-        control = {Kind::Line, line->text(), {}, {}};
+        control.kind = Kind::Line;
+        control.text = line->text();
     } else if (const auto *check = qobject_cast<const QCheckBox *>(&widget)) {
-        control = {Kind::Check, check->text(), {}, {}};
+        control.kind = Kind::Check;
+        control.text = check->text();
     } else if (const auto *option = qobject_cast<const QRadioButton *>(&widget)) {
-        control = {Kind::Option, option->text(), {}, {}};
+        control.kind = Kind::Option;
+        control.text = option->text();
     } else if (const auto *button = qobject_cast<const QPushButton *>(&widget)) {
-        control = {Kind::Button, button->text(), {}, {}};
+        control.kind = Kind::Button;
+        control.text = button->text();
     } else if (qobject_cast<const QProgressBar *>(&widget)) {
         control.kind = Kind::Progress;
     } else {
-        if (const auto *group = qobject_cast<const QGroupBox *>(&widget))
-            control = {Kind::Group, group->title(), {}, {}};
-        else if (qobject_cast<const QFrame *>(&widget))
+        if (const auto *group = qobject_cast<const QGroupBox *>(&widget)) {
+            control.kind = Kind::Group;
+            control.text = group->title();
+        } else if (qobject_cast<const QFrame *>(&widget)) {
             control.kind = Kind::Frame;
+        }
         describeChildren(widget, control);
     }
     return control;
 }
 
-QWidget *build(const Control &control, QWidget *parent)
+QWidget *buildOne(const Control &control, QWidget *parent);
+
+// Where the window's control is, without a layout.
+void build(const Control &control, QWidget *parent)
+{
+    buildOne(control, parent)->setGeometry(control.geometry);
+}
+
+QWidget *buildOne(const Control &control, QWidget *parent)
 {
     switch (control.kind) {
     case Kind::Label:
@@ -79,11 +109,13 @@ QWidget *build(const Control &control, QWidget *parent)
         return new QProgressBar(parent);
     case Kind::Combo: {
         auto *box = new QComboBox(parent);
-        box->addItems(control.entries);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setModel(control.model.get());
         return box;
     }
     case Kind::List: {
         auto *list = new QListWidget(parent);
+        list->setUniformItemSizes(true);
         list->addItems(control.entries);
         return list;
     }
@@ -95,9 +127,8 @@ QWidget *build(const Control &control, QWidget *parent)
     QWidget *container = control.kind == Kind::Group   ? new QGroupBox(control.text, parent)
                          : control.kind == Kind::Frame ? new QFrame(parent)
                                                        : new QWidget(parent);
-    auto *layout = new QVBoxLayout(container);
     for (const Control &child : control.children)
-        layout->addWidget(build(child, container));
+        build(child, container);
     return container;
 }
 
@@ -106,7 +137,10 @@ QWidget *build(const Control &control, QWidget *parent)
 Control describe(const QWidget &window)
 {
     Control control;
+    control.geometry = window.geometry();
     describeChildren(window, control);
+    std::vector<std::shared_ptr<QStringListModel>> models;
+    shareModels(control, models);
     return control;
 }
 
@@ -121,9 +155,9 @@ int countControls(const Control &control)
 std::unique_ptr<QDialog> buildBare(const Control &window)
 {
     auto dialog = std::make_unique<QDialog>();
-    auto *layout = new QVBoxLayout(dialog.get());
     for (const Control &child : window.children)
-        layout->addWidget(build(child, dialog.get()));
+        build(child, dialog.get());
+    dialog->resize(window.geometry.size());
     return dialog;
 }
 

@@ -72,15 +72,15 @@ for dll in $dlls; do
         exit 1
     fi
 done
-# A test stuck on a lost display ends as a failure; Wine keeps its pipes open, so
-# ctest gets an outer limit too.
+# The tests, then the installer's (tests/windows-installer-test.sh). A test stuck on
+# a lost display ends as a failure; Wine keeps its pipes open, so ctest gets an
+# outer limit too.
 timeout 1200 ctest --preset windows
 if ! timeout 60 wineserver -w; then
     echo "windows-check: Wine was still running 60 s after the tests ended" >&2
     exit 1
 fi
 echo "Tests under Wine ran in $(($(date +%s) - start)) s"
-bash scripts/windows-installer-check.sh build-windows
 # The benchmark, with a window manager: without one Wine waits about two seconds
 # for every window it shows. The window manager ends with the display.
 openbox >"$work/openbox.log" 2>&1 &
