@@ -18,7 +18,10 @@ std::string from(std::uint64_t base, const RomWrites &writes)
 {
     std::string text;
     for (const RomWrite &write : writes) {
-        text += (text.empty() ? "" : " ") + std::to_string(write.offset - base) + ':';
+        if (!text.empty())
+            text += ' ';
+        text += std::to_string(write.offset - base);
+        text += ':';
         for (const std::uint8_t byte : write.bytes) {
             char hex[3];
             std::snprintf(hex, sizeof hex, "%02X", byte);
