@@ -4,13 +4,13 @@
 # every tracked C++ file is formatted as .clang-format says. Prints each file
 # that breaks a rule. The rule is the link lines, as CMake writes them out at
 # configure time (cmake/layers.cmake):
-#   check-source.sh [layers.txt, default: the dev preset's, configured if missing]
+#   check-source.sh [layers.txt, default: the dev preset's, configured first]
 . "$(dirname "$0")/strict.sh"
 layers=${1:-}
 cd "$(dirname "$0")/.."
 if [ -z "$layers" ]; then
+    cmake --preset dev >/dev/null
     layers=build-dev/layers.txt
-    [ -f "$layers" ] || cmake --preset dev >/dev/null
 fi
 
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 ||
