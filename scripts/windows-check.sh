@@ -83,8 +83,9 @@ fi
 echo "Tests under Wine ran in $(($(date +%s) - start)) s"
 # The benchmark, with a window manager: without one Wine waits about two seconds
 # for every window it shows. The window manager ends with the display.
+# Wine's notes on each file dialog go to a log, shown if the benchmark fails.
 openbox >"$work/openbox.log" 2>&1 &
-wine build-windows/bench/bench.exe
+wine build-windows/bench/bench.exe 2>"$work/bench.log" || { cat "$work/bench.log" >&2; exit 1; }
 version="$(cat build-windows/version.txt)"
 (cd build-windows && sha256sum "VelmoraEditor-$version-win64.zip" "VelmoraEditor-$version-win64-setup.exe" > SHA256SUMS)
 for download in build-windows/VelmoraEditor-"$version"-win64{.zip,-setup.exe} build-windows/SHA256SUMS; do
