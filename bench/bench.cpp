@@ -1,11 +1,19 @@
 // Prints the medians of the editor's start-up and of each editor window's
-// open, select and Apply. Not a test: it only measures.
+// open (beside its floor), select and Apply. Not a test: it only measures.
 #include "bench/editorbench.h"
 #include "bench/startup.h"
+#include "characters/Form3.h"
+#include "drops/Form5.h"
+#include "monsters/Form4.h"
 
 #include <QApplication>
 #include <cstring>
 #include <filesystem>
+
+template <class Form> std::unique_ptr<QWidget> editor(RomFile &rom, Desktop &desktop)
+{
+    return std::make_unique<Form>(rom, desktop);
+}
 
 int main(int argc, char **argv)
 {
@@ -24,9 +32,9 @@ int main(int argc, char **argv)
                                      : std::filesystem::temp_directory_path() / (tag + "-mem")};
     std::filesystem::create_directories(folders.disk);
     std::filesystem::create_directories(folders.memory);
-    benchForm3(folders);
-    benchForm4(folders);
-    benchForm5(folders);
+    Bench::benchEditor("Form3, Character Stat Editor", editor<Form3>, folders);
+    Bench::benchEditor("Form4, Monster Stat Editor", editor<Form4>, folders);
+    Bench::benchEditor("Form5, Monster Item Editor", editor<Form5>, folders);
     std::filesystem::remove_all(folders.disk);
     std::filesystem::remove_all(folders.memory);
     return 0;

@@ -12,15 +12,12 @@ targets=(records numbers romfile)
 
 # Absolute file names in the coverage data, so llvm-cov names the files plainly.
 unset CCACHE_BASEDIR
-build() { # folder, options
-    local folder=$1
-    shift
-    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
-        -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" -DVELMORA_FUZZ=ON "$@" >/dev/null
-    cmake --build "$folder" --target velmora_fuzz >/dev/null
+build() { # preset
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" >/dev/null
 }
 
-build build-fuzz -DVELMORA_SANITIZE=ON
+build fuzz
 for target in "${targets[@]}"; do
     found=build-fuzz/found/$target
     log=build-fuzz/$target.log
@@ -35,7 +32,7 @@ for target in "${targets[@]}"; do
 done
 
 # Coverage: the seed corpora run once through a build that counts lines and branches.
-build build-fuzz-coverage -DVELMORA_FUZZ_COVERAGE=ON
+build fuzz-coverage
 rm -f build-fuzz-coverage/*.profraw
 for target in "${targets[@]}"; do
     LLVM_PROFILE_FILE="build-fuzz-coverage/$target.profraw" VELMORA_FUZZ=$target \

@@ -3,7 +3,9 @@
 #   install-deps.sh editor   what building and running the editor needs
 #   install-deps.sh package  that, plus the tools that build and check the Debian package
 #   install-deps.sh tests    all that, plus GoogleTest and the Windows check (MinGW-w64, what
-#                            building Qt for Windows needs, Wine, Xvfb, NSIS)
+#                            building Qt for Windows needs, Wine, Xvfb, NSIS, a window
+#                            manager for the benchmark under Wine, clang's libFuzzer and
+#                            coverage tools for the fuzz targets)
 . "$(dirname "$0")/strict.sh"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -11,7 +13,7 @@ case "${1:-editor}" in
 package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream lintian
     googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
-    wine wine64 xvfb clang-format nsis x11-utils) ;;
+    wine wine64 xvfb clang-format nsis x11-utils openbox clang-14 libclang-rt-14-dev llvm-14) ;;
 esac
 
 missing=()

@@ -9,7 +9,6 @@ cd "$(dirname "$0")/.."
 
 id=org.example.velmora_editor
 sizes=(16 32 48 64 128 256)
-version=$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 arch=$(dpkg --print-architecture)
 build=build-package
 
@@ -25,8 +24,9 @@ cleanup() {
 trap cleanup EXIT
 work=$(mktemp -d)
 
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
-cmake --build $build --target VelmoraEditor
+cmake --preset package >/dev/null
+cmake --build --preset package
+version=$(cat $build/version.txt)
 
 # Install: exactly these files, no more.
 prefix=$work/prefix
@@ -110,7 +110,7 @@ lintian --pedantic --display-info --fail-on error,warning "$deb" \
     || fail "lintian found errors or warnings in $deb"
 again=$build-again # another folder, built later: the same bytes
 rm -rf $again
-cmake -S . -B $again -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_SANITIZE=OFF >/dev/null
+cmake --preset package -B $again >/dev/null
 cmake --build $again --target VelmoraEditor >/dev/null
 (cd $again && cpack -G DEB >/dev/null)
 cmp "$deb" "$again/${deb#$build/}" || fail "two builds of one commit give different packages"

@@ -5,8 +5,7 @@
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh editor
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
-cmake --build build --target VelmoraEditor makesample
-./build/tools/makesample sample >/dev/null
+cmake --workflow --preset release
+./build-release/tools/makesample sample >/dev/null
 cd sample
-exec ../build/app/velmora-editor
+exec ../build-release/app/velmora-editor

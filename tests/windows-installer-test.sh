@@ -1,27 +1,22 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, in the Windows check's prefix and display
-# (WINEPREFIX, DISPLAY): a silent install for the current user, its files,
-# shortcut and every value of its Uninstall entry; the installed program
-# started until its file dialog shows; a silent uninstall with the entry's own
-# command, and nothing of it left. Then the same for all users into a folder
-# given with /D= that already holds a ROM file, which must survive, as must
-# one beside the folder.
-#   windows-installer-check.sh [build folder, default build-windows]
-. "$(dirname "$0")/strict.sh"
+# (WINEPREFIX, DISPLAY; a test, label package, of the windows preset): a silent
+# install for the current user, its files, shortcut and every value of its
+# Uninstall entry; the installed program started until its file dialog shows; a
+# silent uninstall with the entry's own command, and nothing of it left. Then the
+# same for all users into a folder given with /D= that already holds a ROM file,
+# which must survive, as must one beside the folder.
+#   windows-installer-test.sh <build folder>
+. "$(dirname "$0")/../scripts/strict.sh"
 cd "$(dirname "$0")/.."
 
-fail() {
-    echo "Installer check: $*" >&2
-    exit 1
-}
+fail() { echo "Installer check: $*" >&2; exit 1; }
 
-build="${1:-build-windows}"
-version="$(sed -n 's/^project(VelmoraEditor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+build="$1"
+version="$(cat "$build/version.txt")"
 setup="$build/VelmoraEditor-$version-win64-setup.exe"
 stage="$build/installer"
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-    fail "needs WINEPREFIX and DISPLAY (run scripts/windows-check.sh)"
-fi
+[ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || fail "needs WINEPREFIX and DISPLAY (run scripts/windows-check.sh)"
 [ -f "$setup" ] || fail "$setup is missing (makensis, from the nsis package, writes it)"
 # Shortcuts in the prefix would otherwise show up in this machine's own menus.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks scripts/deb-src-lines.sh (or the script given) offline against sample
 # apt folders: deb822 files only, one-line files only, both, neither, and
-# other vendors' entries beside the distribution's. Runs on every test run,
-# whether or not the Windows Qt is cached.
-. "$(dirname "$0")/strict.sh"
-script=${1:-$(dirname "$0")/deb-src-lines.sh}
+# other vendors' entries beside the distribution's. A test (label lint), so it
+# runs whether or not the Windows Qt is cached.
+. "$(dirname "$0")/../scripts/strict.sh"
+script=${1:-$(dirname "$0")/../scripts/deb-src-lines.sh}
 keyring=/usr/share/keyrings/debian-archive-keyring.gpg
 
 work=$(mktemp -d)
