@@ -47,30 +47,6 @@ const NumberField level{"LVTXT", CharacterRecord::table, CharacterField::level, 
 const NumberField strength{"STRTXT", MonsterRecord::table, MonsterField::str, 0xFACA4};
 const NumberField int01{"INT01TXT", DropRecord::table, DropField::unknown, 0xFBDE2};
 
-QList<QAbstractButton *> checkables(const QWidget &window)
-{
-    QList<QAbstractButton *> found;
-    for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
-        if (button->isCheckable())
-            found << button;
-    return found;
-}
-
-// Each checkable control of an editor turned on as a screen reader does, then
-// "Apply": "name=byte" with the byte at `at` it wrote.
-template <class Form> QStringList toggledAndApplied(const Bytes &image, std::uint64_t at)
-{
-    EditorWindow<Form> e(image);
-    e.select(0);
-    QStringList written;
-    for (QAbstractButton *option : checkables(e.window)) {
-        toggleAccessibly(option);
-        e.apply();
-        written << option->objectName() + '=' + QString::number(e.file.bytes()[at]);
-    }
-    return written;
-}
-
 // Every record selected and applied as loaded: long numbers, unlisted items and
 // unknown codes all go back as they came. Then an edit: Enter in its box neither
 // applies nor closes, Esc closes without writing.
@@ -206,34 +182,6 @@ private slots:
         for (const int id : {0x1A5, 0x1A6, 3, -1, -1})
             box.setItemId(id);
         QCOMPARE(entries.size() + placeholders.size(), 4);
-    }
-
-    void everyCheckableControlActsWhenAScreenReaderTogglesIt()
-    {
-        TempRom file(editable());
-        FakeDesktop desktop;
-        desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
-        Form2 main(desktop, {});
-        main.start();
-        auto *tree = main.findChild<QTreeWidget *>();
-        QCOMPARE(checkables(main), {main.findChild<QCheckBox *>("ExpandCHK")});
-        QStringList expanded;
-        for (int i = 0; i < 2; ++i) {
-            toggleAccessibly(checkables(main).first());
-            expanded << QString::number(tree->topLevelItem(2)->isExpanded()) +
-                            QString::number(tree->topLevelItem(4)->isExpanded());
-        }
-        QCOMPARE(expanded, QStringList({"00", "11"}));
-
-        // Each editor's options, from a record that has another one on.
-        const std::uint64_t hand = CharacterRecord::table.recordOffset(0) + CharacterField::hand.at;
-        QCOMPARE(toggledAndApplied<Form3>(editable({{hand, {2}}}), hand),
-                 QStringList({"LHOPT=1", "RHOPT=0", "LROPT=2"}));
-        const std::uint64_t chance = DropRecord::table.recordOffset(0) + DropField::chanceClass.at;
-        QCOMPARE(toggledAndApplied<Form5>(editable({{chance, {3}}}), chance),
-                 QStringList({"Item01OPT=0", "Item02OPT=1", "Item03OPT=2", "Item04OPT=3"}));
-        QCOMPARE(toggledAndApplied<Form4>(editable(), 0), QStringList());
-        QCOMPARE(checkables(About(desktop)), {});
     }
 
     void everyEditorAppliesEveryRecordUnchangedAndEscWritesNothing()

@@ -72,8 +72,13 @@ private slots:
         QCOMPARE(e.file.bytes(), e.original);
         right->setFocus();
         QTest::keyClick(right, Qt::Key_Down);
-        QTest::mouseClick(e.get<QRadioButton>("RHOPT"), Qt::LeftButton);
-        e.apply();
+        QString hands; // each option turned on as a screen reader does, then applied
+        for (const char *option : {"LHOPT", "LROPT", "RHOPT"}) {
+            toggleAccessibly(e.get<QWidget>(option));
+            e.apply();
+            hands += QString::number(e.file.bytes()[CharacterRecord::table.recordOffset(0) + 1]);
+        }
+        QCOMPARE(hands, "120");
         QCOMPARE(e.file.bytes(), changed({{0, 1, {0}}, {0, 16, {0, 0}}}, e.original));
     }
 

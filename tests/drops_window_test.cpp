@@ -52,6 +52,11 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         expected[DropRecord::table.recordOffset(4) + 2] = 1;
         QCOMPARE(e.file.bytes(), expected);
+        for (int option = 0; option < 4; ++option) { // each as a screen reader turns it on
+            toggleAccessibly(e.get<QWidget>(chance[1 + option]));
+            e.apply();
+            QCOMPARE(int(e.file.bytes()[DropRecord::table.recordOffset(4) + 2]), option);
+        }
     }
 
     void refusedClassWarnsAndClosesUnwritten()

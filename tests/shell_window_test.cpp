@@ -164,6 +164,8 @@ private slots:
                     std::filesystem::exists(name));
             QVERIFY(!child<QLabel>(form, "ROMSizeLBL")->isVisible());
         }
+        toggleAccessibly(child<QCheckBox>(form, "ExpandCHK")); // as a screen reader does
+        QVERIFY(allExpanded(form, false));
         child<QAction>(form, "mnuCloseROM")->trigger();
         verifyNoRomOpen(form);
         child<QAction>(form, "mnuOpenROM")->trigger(); // cancelled
