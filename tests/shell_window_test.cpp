@@ -220,27 +220,16 @@ private slots:
         TempRom file(image("VELMORA", 'E'));
         auto window = started(file.path());
         Form2 &form = *window;
-        QStringList menus; // "(item)" is hidden, "item*" shown but disabled, "-" a separator
-        for (const QAction *menu : form.menuBar()->actions()) {
-            QStringList items;
-            for (const QAction *a : menu->menu()->actions()) {
-                const QString item =
-                    a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString();
-                items << (!a->isVisible() ? '(' + item + ')' : a->isEnabled() ? item : item + '*');
-            }
-            menus << menu->text() + ": " + items.join(", ");
-        }
-        QCOMPARE(
-            menus,
-            QStringList(
-                {"&File: &Open ROM File Ctrl+O, &Close ROM Ctrl+W, -, &Save ROM File Ctrl+S, -, "
-                 "&Quit Ctrl+Q",
-                 "&Features: Character Stat Editor Ctrl+F1, (Character Equipment Editor Ctrl+F2), "
-                 "(Character Magic Editor Ctrl+F3), (Character Miscellaneous Editor Ctrl+F4), -, "
-                 "(Monster Stat Editor Ctrl+F5), Monster Item Editor Ctrl+F6, "
-                 "(Monster Miscellaneous Editor Ctrl+F7), -, (Item Editor Ctrl+F8), "
-                 "(Magic Editor Ctrl+F9), Miscellaneous Editors Ctrl+F11*",
-                 "&Help: &Contents F1*, &Search F2*, &Tips F3*, -, &About F12"}));
+        QStringList items; // the menu items a user sees, "*" when disabled
+        for (const QAction *menu : form.menuBar()->actions())
+            for (const QAction *a : menu->menu()->actions())
+                if (a->isVisible() && !a->isSeparator())
+                    items << a->text() + ' ' + a->shortcut().toString() +
+                                 (a->isEnabled() ? "" : "*");
+        QCOMPARE(items.join(", "),
+                 "&Open ROM File Ctrl+O, &Close ROM Ctrl+W, &Save ROM File Ctrl+S, &Quit Ctrl+Q, "
+                 "Character Stat Editor Ctrl+F1, Monster Item Editor Ctrl+F6, Miscellaneous "
+                 "Editors Ctrl+F11*, &Contents F1*, &Search F2*, &Tips F3*, &About F12");
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
 

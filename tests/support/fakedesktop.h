@@ -32,11 +32,10 @@ public:
                                           const QString &previousName) override
     {
         fileRequests.append({filters, selectedFilter, previousName});
-        std::optional<QString> answer;
-        if (!fileAnswers.empty()) {
-            answer.swap(fileAnswers.front());
-            fileAnswers.pop_front();
-        }
+        if (fileAnswers.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = fileAnswers.front();
+        fileAnswers.pop_front();
         return answer;
     }
     void showMessage(QWidget *, const QString &title, const QString &text,
