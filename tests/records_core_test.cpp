@@ -11,8 +11,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 // The writes as "offset:bytes" in hexadecimal, offsets from base: "0:FEFF 2:03".
 std::string from(std::uint64_t base, const RomWrites &writes)
 {

@@ -138,9 +138,9 @@ private slots:
         Form2 form(desktop, standIns());
         form.start();
         verifyNoRomOpen(form);
-        const auto &[filters, selectedFilter, previousName] = desktop.fileRequests.first();
-        QCOMPARE(filters, QStringList({"All Files (*.*)", "GBA ROM Files (*.gba)"}));
-        QVERIFY(selectedFilter == "GBA ROM Files (*.gba)" && previousName.isEmpty());
+        QCOMPARE(
+            desktop.fileRequests.first(),
+            QStringList({"All Files (*.*);;GBA ROM Files (*.gba)", "GBA ROM Files (*.gba)", ""}));
         for (const auto &[name, title, shown] : names) {
             desktop.fileAnswers.push_back(qPath(name));
             child<QAction>(form, "mnuOpenROM")->trigger();
@@ -169,7 +169,7 @@ private slots:
         child<QAction>(form, "mnuCloseROM")->trigger();
         verifyNoRomOpen(form);
         child<QAction>(form, "mnuOpenROM")->trigger(); // cancelled
-        QCOMPARE(desktop.fileRequests.last().previousName, qPath(usa.folder() / "new.gba"));
+        QCOMPARE(desktop.fileRequests.last().value(2), qPath(usa.folder() / "new.gba"));
         QVERIFY(form.rom().isOpen() && usa.bytes() == image("VELMORA", 'E'));
         child<QAction>(form, "nuQuit")->trigger();
         QVERIFY(desktop.endCount == 1 && !form.rom().isOpen());
@@ -184,8 +184,8 @@ private slots:
         auto window = started(file.path());
         QCOMPARE(desktop.messages.size(), 1);
         const auto &[title, text, icon] = desktop.messages[0];
-        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical);
-        QVERIFY(text.startsWith("Unfortunately this program does not support any NON US ROM."));
+        QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical &&
+                text.startsWith("Unfortunately this program does not support any NON US ROM."));
         QVERIFY(desktop.endCount == 1 && !window->rom().isOpen() && !window->isVisible());
         QVERIFY(child<QLabel>(*window, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
         QCOMPARE(file.bytes(), bytes);
@@ -199,10 +199,8 @@ private slots:
         QPoint centre;
         const auto showAndClose = [&] {
             QTimer::singleShot(0, [&] {
-                if (QWidget *box = QApplication::activeModalWidget()) {
-                    centre = box->frameGeometry().center();
-                    box->close();
-                }
+                if (QWidget *box = QApplication::activeModalWidget())
+                    centre = box->frameGeometry().center(), box->close();
             });
             real.showMessage(&owner, Program::title(), "Text", QMessageBox::Warning);
         };
