@@ -77,15 +77,6 @@ class ShellWindowTest : public QObject
         });
     }
 
-    // The main window after start-up, with the dialog answered by path.
-    std::unique_ptr<Form2> started(const std::filesystem::path &path)
-    {
-        desktop.fileAnswers.push_back(qPath(path));
-        auto form = std::make_unique<Form2>(desktop, standIns());
-        form->start();
-        return form;
-    }
-
     // The link label used every way: a click, Enter and Space.
     static void useLink(QWidget &window)
     {
@@ -181,13 +172,15 @@ private slots:
     {
         const auto bytes = image("VELMORA", 'J');
         TempRom file(bytes);
-        auto window = started(file.path());
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
         QCOMPARE(desktop.messages.size(), 1);
         const auto &[title, text, icon] = desktop.messages[0];
         QVERIFY(title == "Velmora Editor" && icon == QMessageBox::Critical &&
                 text.startsWith("Unfortunately this program does not support any NON US ROM."));
-        QVERIFY(desktop.endCount == 1 && !window->rom().isOpen() && !window->isVisible());
-        QVERIFY(child<QLabel>(*window, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
+        QVERIFY(desktop.endCount == 1 && !form.rom().isOpen() && !form.isVisible());
+        QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
         QCOMPARE(file.bytes(), bytes);
     }
 
@@ -216,8 +209,9 @@ private slots:
     void menusShortcutsAndTreeNodesOpenOnlyTheShownEditors()
     {
         TempRom file(image("VELMORA", 'E'));
-        auto window = started(file.path());
-        Form2 &form = *window;
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
         QStringList items; // the menu items a user sees, "*" when disabled
         for (const QAction *menu : form.menuBar()->actions())
             for (const QAction *a : menu->menu()->actions())
