@@ -17,7 +17,10 @@ std::string from(std::uint64_t base, const RomWrites &writes)
     std::string text;
     char hex[3];
     for (const RomWrite &write : writes) {
-        text += (text.empty() ? "" : " ") + std::to_string(write.offset - base) + ':';
+        if (!text.empty()) // appended piece by piece: GCC 12 warns of "+" here (-Wrestrict)
+            text += ' ';
+        text += std::to_string(write.offset - base);
+        text += ':';
         for (const std::uint8_t byte : write.bytes)
             text += (std::snprintf(hex, sizeof hex, "%02X", byte), hex);
     }
