@@ -7,8 +7,7 @@
 
 namespace {
 
-using ItemCatalogue::count;
-using ItemCatalogue::label;
+using namespace ItemCatalogue;
 
 // Below 0x100 the number is the id's two bytes as stored, low byte first: "CD00" at 0xCD.
 // An id of no entry has no position, -1 (0xFFFF, nothing) excepted.
@@ -23,8 +22,8 @@ TEST(ItemCatalogue, NumbersEachLabelAsStoredAndMapsIdsToPositions)
     const std::map<int, std::optional<int>> positions = {
         {-1, -1}, {0, 0}, {0x100, 0x100}, {324, 324}, {325, {}}, {-2, {}}, {-32768, {}}};
     for (const auto &[id, position] : positions)
-        EXPECT_EQ(ItemCatalogue::positionForId(id), position) << "id " << id;
-    EXPECT_EQ(std::uint16_t(ItemCatalogue::idForPosition(-1)), 0xFFFF);
+        EXPECT_EQ(positionForId(id), position) << "id " << id;
+    EXPECT_EQ(std::uint16_t(idForPosition(-1)), 0xFFFF);
 }
 
 } // namespace
