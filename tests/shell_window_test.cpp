@@ -61,12 +61,9 @@ class ShellWindowTest : public QObject
         return found ? found : (qFatal("no child %s", name), nullptr);
     }
 
-    static QList<QTreeWidgetItem *> nodes(QTreeWidget *tree)
+    static QList<QTreeWidgetItem *> nodes(QTreeWidget *tree) // each before its children
     {
-        QList<QTreeWidgetItem *> all;
-        for (QTreeWidgetItemIterator it(tree); *it; ++it)
-            all.append(*it);
-        return all;
+        return tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
     }
 
     static bool allExpanded(Form2 &form, bool expanded)
