@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(e.shown({"HPTXT"}), "1234");
     }
 
-    void keepsUnlistedIdsAndUnknownHandBytesUntilTheUserPicks()
+    void keepsUnlistedIdsAndUnknownHandBytesUntilTheUserPicksAndAmountsFollowItems()
     {
         const Bytes base = changed({{0, 0, plain}, {0, 1, {7}}}); // hand 7, unknown
         Editor e(
@@ -72,21 +72,23 @@ private slots:
         QCOMPARE(e.file.bytes(), e.original);
         right->setFocus();
         QTest::keyClick(right, Qt::Key_Down);
-        QTest::mouseClick(e.get<QRadioButton>("RHOPT"), Qt::LeftButton);
-        e.apply();
-        QCOMPARE(e.file.bytes(), changed({{0, 1, {0}}, {0, 16, {0, 0}}}, e.original));
-    }
-
-    void disabledAmountsFollowThePickedItemAndTabSkipsThem()
-    {
-        Editor e(changed({{0, 0, plain}}));
+        QString hands; // each option turned on as a screen reader does, then applied
+        for (const char *option : {"LHOPT", "LROPT", "RHOPT"}) {
+            toggleAccessibly(e.get<QWidget>(option));
+            e.apply();
+            hands += QString::number(e.file.bytes()[CharacterRecord::table.recordOffset(0) + 1]);
+        }
+        QCOMPARE(hands, "120");
+        const Bytes picked = changed({{0, 1, {0}}, {0, 16, {0, 0}}}, e.original);
+        QCOMPARE(e.file.bytes(), picked);
+        // Disabled amounts follow the picked item; Tab skips them.
         for (const char *box : {"HeadCBO", "BodyCBO", "ArmCBO"}) {
             e.get<QComboBox>(box)->setFocus();
             QTest::keyClick(e.get<QComboBox>(box), Qt::Key_End); // 0x144, whose high byte is 1
         }
         QCOMPARE(e.shown({"HeadAMTTXT", "BodyAMTTXT", "ArmAMTTXT"}), "1 1 1");
         e.apply();
-        QCOMPARE(e.file.bytes(), changed({{0, 24, {0x44, 1, 0x44, 1, 0x44, 1}}}, e.original));
+        QCOMPARE(e.file.bytes(), changed({{0, 24, {0x44, 1, 0x44, 1, 0x44, 1}}}, picked));
         e.select(1);
         e.select(0);
         QCOMPARE(e.shown({"HeadCBO", "ArmCBO", "ArmAMTTXT"}), "324 324 1");

@@ -46,12 +46,13 @@ private slots:
             e.select(row);
             QCOMPARE(e.shown(chance), shown);
         }
-        toggleAccessibly(e.get<QWidget>("Item02OPT"));
-        QCOMPARE(e.shown(chance), "1 0 1 0 0");
-        e.get<QWidget>("ApplyCMD")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        expected[DropRecord::table.recordOffset(4) + 2] = 1;
-        QCOMPARE(e.file.bytes(), expected);
+        for (int option = 0; option < 4; ++option) { // each as a screen reader turns it on
+            toggleAccessibly(e.get<QWidget>(chance[1 + option]));
+            e.get<QWidget>("ApplyCMD")->setFocus(); // and Enter on "Apply"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            expected[DropRecord::table.recordOffset(4) + 2] = std::uint8_t(option);
+            QCOMPARE(e.file.bytes(), expected);
+        }
     }
 
     void refusedClassWarnsAndClosesUnwritten()
@@ -80,18 +81,11 @@ private slots:
                         {1, {0, 0, 1, 0, 7, 0, 8, 0, 9, 0, 10, 0}}}));
         QCOMPARE(e.shown(record), "-32768 0 1 0 0 0 3 421 4 -2"); // more than the user may type
         Bytes expected = e.file.bytes();
-        e.apply(); // writes them back whole, as the first refusal below shows
-        for (const QString typed : {"", "-", "40000", "1.5e2"}) {
-            e.type("INT01TXT", typed);
-            e.apply();
-            QVERIFY2(e.desktop.messages.size() == 1 && e.file.bytes() == expected &&
-                         e.desktop.messages.takeFirst().text.contains("-32768 to 32767"),
-                     qPrintable(typed));
-        }
-        e.type("INT01TXT", "-2.5");
+        e.apply();                   // writes them back whole, as the first refusal below shows
+        e.type("INT01TXT", "40000"); // which texts are numbers: the core's tests
         e.apply();
-        TestImage::put(expected, DropRecord::table.recordOffset(0), {0xFE, 0xFF}); // -2.5: -2
-        QCOMPARE(e.file.bytes(), expected);
+        QVERIFY(e.desktop.messages.size() == 1 && e.file.bytes() == expected &&
+                e.desktop.messages.takeFirst().text.contains("-32768 to 32767"));
         e.type("INT01TXT", "123456");
         QCOMPARE(e.shown({"INT01TXT"}), "12345");
         e.select(1);

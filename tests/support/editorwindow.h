@@ -40,13 +40,11 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     {
         QStringList shown;
         for (const QString &name : names) {
-            const auto *control = get<QWidget>(name);
-            if (const auto *items = qobject_cast<const ItemBox *>(control))
-                shown << QString::number(items->itemId());
-            else if (const auto *option = qobject_cast<const QAbstractButton *>(control))
-                shown << QString::number(option->isChecked());
-            else
-                shown << control->property("text").toString();
+            const auto *items = get<ItemBox>(name);
+            const auto *option = get<QRadioButton>(name);
+            shown << (items    ? QString::number(items->itemId())
+                      : option ? QString::number(option->isChecked())
+                               : get<QWidget>(name)->property("text").toString());
         }
         return shown.join(' ');
     }
@@ -63,15 +61,14 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     // No record shown: no box holds a value, no item or option is picked, "Apply" is off.
     bool showsNoRecord() const
     {
-        for (const QLineEdit *box : window.template findChildren<QLineEdit *>())
-            if (!box->text().isEmpty())
-                return qWarning() << box->objectName() << box->text(), false;
-        for (const QComboBox *box : window.template findChildren<QComboBox *>())
-            if (box->currentIndex() >= 0 || !box->placeholderText().isEmpty())
-                return qWarning() << box->objectName(), false;
-        for (const QAbstractButton *option : window.template findChildren<QAbstractButton *>())
-            if (option->isChecked())
-                return qWarning() << option->objectName(), false;
+        for (const QWidget *control : window.template findChildren<QWidget *>()) {
+            const auto *box = qobject_cast<const QLineEdit *>(control);
+            const auto *items = qobject_cast<const QComboBox *>(control);
+            const auto *option = qobject_cast<const QAbstractButton *>(control);
+            if ((box && !box->text().isEmpty()) || (option && option->isChecked()) ||
+                (items && (items->currentIndex() >= 0 || !items->placeholderText().isEmpty())))
+                return qWarning() << control->objectName() << "shows a record", false;
+        }
         return !get<QWidget>("ApplyCMD")->isEnabled();
     }
 

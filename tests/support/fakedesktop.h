@@ -14,15 +14,10 @@ public:
         QString title, text;
         QMessageBox::Icon icon;
     };
-    struct FileRequest
-    {
-        QStringList filters;
-        QString selectedFilter, previousName;
-    };
 
     // Each chooseOpenFile() takes the next answer; nothing (a cancel) once they run out.
     std::deque<std::optional<QString>> fileAnswers;
-    QList<FileRequest> fileRequests;
+    QList<QStringList> fileRequests; // the filters joined by ";;", the selected one, the name
     QList<Message> messages;
     QList<QUrl> urls;
     int endCount = 0;
@@ -31,12 +26,11 @@ public:
                                           const QString &selectedFilter,
                                           const QString &previousName) override
     {
-        fileRequests.append({filters, selectedFilter, previousName});
-        std::optional<QString> answer;
-        if (!fileAnswers.empty()) {
-            answer.swap(fileAnswers.front());
-            fileAnswers.pop_front();
-        }
+        fileRequests.append({filters.join(";;"), selectedFilter, previousName});
+        if (fileAnswers.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = fileAnswers.front();
+        fileAnswers.pop_front();
         return answer;
     }
     void showMessage(QWidget *, const QString &title, const QString &text,

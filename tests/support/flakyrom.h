@@ -5,11 +5,9 @@
 #include <functional>
 #include <utility>
 
-// A ROM file on a failing disk: every read fails while readsFail is set (and
-// from the first sync on, once readsFailAfterSync is set), the write numbered
-// failingWrite (from 1) fails, and so does the first sync once syncFails is set.
-// beforeWrite runs before each write, given its number: another program acting
-// meanwhile.
+// A ROM file on a failing disk: reads fail while readsFail is set (from the first sync
+// on with readsFailAfterSync), the write numbered failingWrite (from 1) fails, and so
+// does the first sync with syncFails. beforeWrite(n): another program before write n.
 class FlakyRom : public RomFile
 {
 public:

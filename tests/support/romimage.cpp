@@ -6,46 +6,31 @@
 #include <random>
 #include <stdexcept>
 
-namespace TestImage {
-
-std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size)
+std::vector<std::uint8_t> TestImage::random(std::uint32_t seed, std::size_t size)
 {
     std::mt19937 generator(seed);
     std::vector<std::uint8_t> image(size);
-    for (auto &byte : image)
-        byte = std::uint8_t(generator() & 0xFF);
+    std::generate(image.begin(), image.end(), [&] { return std::uint8_t(generator()); });
     return image;
 }
 
-std::vector<std::uint8_t> pattern(std::size_t size)
+std::vector<std::uint8_t> TestImage::pattern(std::size_t size)
 {
     std::vector<std::uint8_t> image(size);
     for (std::size_t i = 0; i < size; ++i)
-        image[i] = std::uint8_t((i * 7 + 3) & 0xFF);
+        image[i] = std::uint8_t(i * 7 + 3);
     return image;
 }
-
-void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
-         const std::vector<std::uint8_t> &bytes)
-{
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        image.at(offset + i) = bytes[i];
-}
-
-} // namespace TestImage
 
 TempRom::TempRom(const std::vector<std::uint8_t> &bytes, const std::filesystem::path &name)
 {
     static std::atomic<unsigned> counter{0};
-    std::random_device entropy;
     m_folder = std::filesystem::temp_directory_path() /
-               ("velmora-test-" + std::to_string(entropy()) + "-" + std::to_string(++counter));
+               ("velmora-test-" + std::to_string(std::random_device()()) + "-" +
+                std::to_string(++counter));
     std::filesystem::create_directories(m_folder);
     m_path = m_folder / name;
-    std::ofstream out(m_path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + m_path.string());
+    poke(0, bytes, std::ios::out);
 }
 
 TempRom::~TempRom()
@@ -60,9 +45,11 @@ std::vector<std::uint8_t> TempRom::bytes() const
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void TempRom::poke(std::uint64_t offset, const std::vector<std::uint8_t> &bytes) const
+void TempRom::poke(std::uint64_t offset, const std::vector<std::uint8_t> &bytes,
+                   std::ios::openmode mode) const
 {
-    std::fstream file(m_path, std::ios::binary | std::ios::in | std::ios::out);
+    std::fstream file(m_path, std::ios::binary | std::ios::out | mode);
     file.seekp(std::streamoff(offset));
-    file.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    if (!file.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size())))
+        throw std::runtime_error("cannot write " + m_path.string());
 }

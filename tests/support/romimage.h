@@ -2,8 +2,10 @@
 
 #include "core/recordtable.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <ios>
 #include <vector>
 
 // ROM images for tests: made in memory, written to a file of their own.
@@ -13,8 +15,11 @@ namespace TestImage {
 std::vector<std::uint8_t> random(std::uint32_t seed, std::size_t size = velmoraImageSize);
 // Byte i holds (i * 7 + 3) & 0xFF: a known pattern that differs between neighbours.
 std::vector<std::uint8_t> pattern(std::size_t size = velmoraImageSize);
-void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
-         const std::vector<std::uint8_t> &bytes);
+inline void put(std::vector<std::uint8_t> &image, std::uint64_t offset,
+                const std::vector<std::uint8_t> &bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), image.begin() + std::ptrdiff_t(offset));
+}
 
 } // namespace TestImage
 
@@ -33,7 +38,8 @@ public:
     // The file as it is on disk now.
     std::vector<std::uint8_t> bytes() const;
     // Another program changing the file while the editor has it open.
-    void poke(std::uint64_t offset, const std::vector<std::uint8_t> &bytes) const;
+    void poke(std::uint64_t offset, const std::vector<std::uint8_t> &bytes,
+              std::ios::openmode mode = std::ios::in) const;
 
 private:
     std::filesystem::path m_folder;
