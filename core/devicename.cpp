@@ -42,15 +42,35 @@ void dropTrailingDotsAndBlanks(Text &text)
         text.pop_back();
 }
 
+// Past a \\?\, \\.\ or \??\ prefix, the names that reach a file rather than
+// a device: a drive's path ("C:\roms\a.gba"), a share ("UNC\server\share\...")
+// or a volume's path ("Volume{...}\a.gba"), each with a name after its root.
+bool namesFileBehindPrefix(const Text &rest)
+{
+    const char16_t drive = rest.empty() ? u'\0' : upper(rest[0]);
+    if (rest.size() > 3 && drive >= u'A' && drive <= u'Z' && rest[1] == u':' &&
+        (rest[2] == u'\\' || rest[2] == u'/'))
+        return true;
+    if (startsWith(rest, u"UNC\\"))
+        return rest.size() > 4;
+    if (!startsWith(rest, u"VOLUME{"))
+        return false;
+    const auto rootEnd = rest.find(u"}\\");
+    return rootEnd != Text::npos && rest.size() > rootEnd + 2;
+}
+
 } // namespace
 
 bool namesWindowsDevice(const std::filesystem::path &path)
 {
     const Text name = path.u16string();
-    if (startsWith(name, u"\\\\.\\") || startsWith(name, u"\\\\?\\GLOBALROOT"))
+    // The device namespace: nothing there is a file but the names above. Past
+    // \\?\ a name is taken as it stands, so no name there is reserved.
+    if (startsWith(name, u"\\\\?\\"))
+        return !namesFileBehindPrefix(name.substr(4));
+    if ((startsWith(name, u"\\\\.\\") || startsWith(name, u"\\??\\")) &&
+        !namesFileBehindPrefix(name.substr(4)))
         return true;
-    if (name.rfind(u"\\\\?\\", 0) == 0) // taken as it stands: no name is reserved
-        return false;
     // The last part of the name, after any folder or drive ("C:NUL").
     const auto folderEnd = name.find_last_of(u"\\/");
     Text last = folderEnd == Text::npos ? name : name.substr(folderEnd + 1);

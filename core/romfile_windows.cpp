@@ -39,6 +39,17 @@ OVERLAPPED at(std::uint64_t offset)
     return overlapped;
 }
 
+// A regular file on a file system has a file index and is neither a folder
+// nor a device; a disk, volume, console or pipe handle is none of that, even
+// where Windows calls its type a disk.
+bool isRegularFile(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+           !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) &&
+           (info.nFileIndexHigh | info.nFileIndexLow) != 0;
+}
+
 } // namespace
 
 bool RomFile::open(const std::filesystem::path &path)
@@ -48,7 +59,8 @@ bool RomFile::open(const std::filesystem::path &path)
     if (namesWindowsDevice(path)) // refused before opening touches the device
         return notRegular();
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
         return notRegular();
     // No lock: other programs may read, write, rename or delete the file meanwhile.
     HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -56,8 +68,8 @@ bool RomFile::open(const std::filesystem::path &path)
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return fail("Cannot open the file for reading and writing");
-    // A device or pipe name (NUL, COM1, \\.\pipe\...) opens something that is no file.
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
+    // A link, or another program meanwhile, may have led the name to something else.
+    if (!isRegularFile(handle)) {
         CloseHandle(handle);
         return notRegular();
     }
