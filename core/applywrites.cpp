@@ -42,6 +42,32 @@ std::optional<bool> unchangedSince(RomFile &rom, const RecordSnapshot &snapshot,
     return true;
 }
 
+// The file's length changed during Apply (or could not be checked): the rest is
+// not written. What was written goes onto the disk and is remembered as this
+// program's own, so the next Apply compares against what the file holds.
+ApplyResult stoppedByLength(RomFile &rom, RecordSnapshot &snapshot, const RomWrites &writes,
+                            std::size_t done, bool lastWriteOk, bool lengthKnown)
+{
+    const std::size_t written = done + (lastWriteOk ? 1 : 0);
+    std::string reason = lengthKnown ? std::string() : "\n\n" + rom.errorString();
+    for (std::size_t i = 0; i < written; ++i)
+        snapshot.remember(writes[i]);
+    if (!lastWriteOk) // it may have written part of its bytes
+        snapshot.refresh(rom, {writes[done]});
+    if (!rom.sync())
+        reason += "\n\nWhat was written could not be put on the disk: " + rom.errorString();
+    const std::string stopped = "so Apply stopped after " + std::to_string(written) + " of " +
+                                std::to_string(writes.size()) +
+                                " fields were written. Select the record again to reload it.";
+    if (!lengthKnown)
+        return refused(ApplyResult::CheckFailed,
+                       "The ROM file's length could not be checked after a write, " + stopped +
+                           reason);
+    return refused(ApplyResult::LengthChanged,
+                   "The ROM file's length was changed on disk by another program during Apply, " +
+                       stopped + reason);
+}
+
 } // namespace
 
 RomWrite write8(std::uint64_t offset, std::uint8_t value)
@@ -75,13 +101,21 @@ void RecordSnapshot::refresh(RomFile &rom, const RomWrites &writes)
 {
     for (const RomWrite &write : writes) {
         std::vector<std::uint8_t> now(write.bytes.size());
-        if (!rom.read(write.offset, now.data(), now.size()))
-            continue; // the next Apply reads again and says what it finds
-        for (std::size_t i = 0; i < now.size(); ++i) {
-            const std::uint64_t offset = write.offset + i;
-            if (offset >= m_offset && offset - m_offset < m_bytes.size())
-                m_bytes[offset - m_offset] = now[i];
-        }
+        if (rom.read(write.offset, now.data(), now.size()))
+            put(write.offset, now); // else the next Apply reads again and says what it finds
+    }
+}
+
+void RecordSnapshot::remember(const RomWrite &write)
+{
+    put(write.offset, write.bytes);
+}
+
+void RecordSnapshot::put(std::uint64_t offset, const std::vector<std::uint8_t> &bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (offset + i >= m_offset && offset + i - m_offset < m_bytes.size())
+            m_bytes[offset + i - m_offset] = bytes[i];
     }
 }
 
@@ -137,21 +171,8 @@ ApplyResult applyWrites(RomFile &rom, RecordSnapshot &snapshot, const RomWrites 
         // may shorten the file in between, and the write lengthen it again: what
         // follows a change of length is not written blind.
         const auto now = rom.size();
-        if (now != size) {
-            const std::string stopped = "so Apply stopped after " +
-                                        std::to_string(done + (ok ? 1 : 0)) + " of " +
-                                        std::to_string(writes.size()) +
-                                        " fields were written. Select the record again to "
-                                        "reload it.";
-            if (!now)
-                return refused(ApplyResult::CheckFailed,
-                               "The ROM file's length could not be checked after a write, " +
-                                   stopped + "\n\n" + rom.errorString());
-            return refused(ApplyResult::LengthChanged,
-                           "The ROM file's length was changed on disk by another program "
-                           "during Apply, " +
-                               stopped);
-        }
+        if (now != size)
+            return stoppedByLength(rom, snapshot, writes, done, ok, now.has_value());
         if (!ok) {
             // Part of the record may be written: that is this program's change,
             // not another's, so "Apply" again may finish it.

@@ -36,8 +36,12 @@ public:
     // Remembers what is on disk now for the bytes the writes cover, after a
     // failed Apply left some of them written.
     void refresh(RomFile &rom, const RomWrites &writes);
+    // Remembers the bytes of a write this program made.
+    void remember(const RomWrite &write);
 
 private:
+    void put(std::uint64_t offset, const std::vector<std::uint8_t> &bytes);
+
     std::uint64_t m_offset = 0;
     std::vector<std::uint8_t> m_bytes;
 };

@@ -8,6 +8,7 @@
 // A ROM file on a failing disk: reads fail while readsFail is set (from the first sync
 // on with readsFailAfterSync), the write numbered failingWrite (from 1) fails, and so
 // does the first sync with syncFails. beforeWrite(n): another program before write n.
+// syncs counts the syncs asked for.
 class FlakyRom : public RomFile
 {
 public:
@@ -16,6 +17,7 @@ public:
     bool syncFails = false;
     std::function<void(int)> beforeWrite = [](int) {};
     bool readsFailAfterSync = false;
+    int syncs = 0;
 
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
     {
@@ -28,6 +30,7 @@ public:
     }
     bool sync() override
     {
+        ++syncs;
         readsFail |= readsFailAfterSync;
         return std::exchange(syncFails, false) ? fail("Cannot sync") : RomFile::sync();
     }
