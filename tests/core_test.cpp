@@ -11,6 +11,10 @@
 #include <functional>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -114,8 +118,10 @@ TEST(Apply, WritesInOrderAndFinishesTheRecordAfterAFailedWriteOrSync)
 }
 
 // Another program shortens or lengthens the file during Apply: Apply stops after
-// the write that met the change and says how many fields it wrote.
-TEST(Apply, StopsWhenTheLengthChangesWhileItWrites)
+// the write that met the change, says how many fields it wrote, and puts them on
+// the disk. Applied again, the record is finished where it still lies in the file:
+// the program's own bytes are not taken for another program's change.
+TEST(Apply, StopsWhenTheLengthChangesWhileItWritesAndFinishesAfter)
 {
     const RomWrites writes = {write8(16, 1), write16(18, 0x0302), write8(30, 4)};
     // Before which write the length changes, to what, and how many fields are written.
@@ -132,10 +138,18 @@ TEST(Apply, StopsWhenTheLengthChangesWhileItWrites)
         EXPECT_NE(result.message.find(std::to_string(written) + " of 3 fields were written"),
                   std::string::npos)
             << result.message;
+        EXPECT_EQ(o.rom.syncs, 1) << "length " << length;
         Bytes expected = TestImage::pattern(64);
         expected.resize(length);
         for (std::size_t i = 0; i < written; ++i)
             TestImage::put(expected, writes[i].offset, writes[i].bytes);
+        EXPECT_EQ(o.file.bytes(), expected) << "length " << length;
+        const ApplyResult again = applyWrites(o.rom, o.snapshot, writes);
+        EXPECT_EQ(again.status, length < 32 ? ApplyResult::OutsideFile : ApplyResult::Written)
+            << again.message;
+        if (length >= 32)
+            for (const RomWrite &write : writes)
+                TestImage::put(expected, write.offset, write.bytes);
         EXPECT_EQ(o.file.bytes(), expected) << "length " << length;
     }
 }
@@ -177,21 +191,34 @@ TEST(RomFile, RefusesWindowsDeviceNamesBeforeOpening)
     // clang-format off
     const char16_t *const devices[] = {u"NUL", u"con", u"C:\\roms\\Aux.gba", u"d:/x/lpt9.tar.gz",
         u"COM1 . .", u"C:nul", u"CONOUT$", u"prn .txt", u"\\\\.\\pipe\\rom", u"//./COM1",
-        u"COM\u00B9", u"\\\\?\\GLOBALROOT\\Device\\Null"};
+        u"COM\u00B9", u"\\\\?\\GLOBALROOT\\Device\\Null", u"\\\\?\\COM1", u"\\\\?\\pipe\\x",
+        u"\\\\?\\PhysicalDrive0", u"\\\\?\\C:", u"\\\\.\\C:", u"\\??\\PhysicalDrive0",
+        u"\\\\?\\Volume{0c1ae3e4-0000-0000-0000-100000000000}", u"\\\\.\\C:\\roms\\CON"};
     const char16_t *const files[] = {u"COM0", u"COM10", u"CONSOLE.gba", u"NUL\\rom.gba",
-        u"velmora.gba", u"\\\\?\\C:\\roms\\CON", u"\\\\server\\share\\a.gba"};
+        u"velmora.gba", u"\\\\?\\C:\\roms\\CON", u"\\\\server\\share\\a.gba",
+        u"\\\\?\\UNC\\server\\share\\a.gba", u"\\\\.\\d:\\a.gba",
+        u"\\\\?\\Volume{0c1ae3e4-0000-0000-0000-100000000000}\\a.gba"};
     // clang-format on
     for (std::size_t i = 0; i < std::size(devices); ++i)
         EXPECT_TRUE(namesWindowsDevice(devices[i])) << "device " << i;
     for (std::size_t i = 0; i < std::size(files); ++i)
         EXPECT_FALSE(namesWindowsDevice(files[i])) << "file " << i;
 #ifdef _WIN32
-    RomFile rom; // a pipe nobody serves would fail to open; it is refused first
-    for (const char16_t *name : {u"\\\\.\\pipe\\velmora-none", u"LPT3.gba"}) {
+    // A pipe served here: refused by its name, it is never opened, so never connected.
+    const std::wstring pipe = L"velmora-test-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE server = CreateNamedPipeW((L"\\\\.\\pipe\\" + pipe).c_str(), PIPE_ACCESS_DUPLEX,
+                                     PIPE_NOWAIT, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    RomFile rom;
+    for (const std::wstring &name :
+         {L"\\\\?\\pipe\\" + pipe, L"\\\\.\\pipe\\" + pipe, std::wstring(L"LPT3.gba")}) {
         EXPECT_FALSE(rom.open(name));
         EXPECT_EQ(rom.errorString(),
                   "Cannot open the file for reading and writing: not a regular file");
     }
+    EXPECT_FALSE(ConnectNamedPipe(server, nullptr));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_PIPE_LISTENING)); // no client came
+    CloseHandle(server);
 #endif
 }
 
