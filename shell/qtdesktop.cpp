@@ -1,7 +1,8 @@
 #include "shell/qtdesktop.h"
 
+#include "shell/filedialog.h"
+
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -35,12 +36,7 @@ std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const QStringL
                                                  const QString &selectedFilter,
                                                  const QString &previousName)
 {
-    QString selected = selectedFilter;
-    const QString name = QFileDialog::getOpenFileName(
-        parent, QString(), previousName, filters.join(QStringLiteral(";;")), &selected);
-    if (name.isEmpty())
-        return std::nullopt;
-    return name;
+    return chooseFileToOpen(parent, filters, selectedFilter, previousName);
 }
 
 void QtDesktop::showMessage(QWidget *parent, const QString &title, const QString &text,
