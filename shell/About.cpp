@@ -51,6 +51,7 @@ About::About(Desktop &desktop, QWidget *parent) : QDialog(parent), m_desktop(des
     CloseCMD->setObjectName(QStringLiteral("CloseCMD"));
     CloseCMD->setGeometry(414, 236, 113, 24);
     CloseCMD->setDefault(true); // Enter presses it; Esc closes the dialog as well
+    CloseCMD->setFocus();       // so Enter on opening closes, and does not open the link
     connect(CloseCMD, &QPushButton::clicked, this, &QDialog::accept);
 
     Form_Load();
