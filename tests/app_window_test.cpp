@@ -1,4 +1,6 @@
-// What all windows must do alike, checked over every one of them.
+// What all windows must do alike, checked over every one of them, in the
+// application as the program makes it.
+#include "app/application.h"
 #include "characters/Form3.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
@@ -131,7 +133,13 @@ class AppWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ScreenReader::install(); }
+    // Made with Qt's own options on its command line (main() below), the program
+    // took none of them: nothing is red, reversed or in another style.
+    void initTestCase()
+    {
+        QVERIFY(qApp->styleSheet().isEmpty() && QApplication::style()->name() != "windows");
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    }
 
     // Every window over records with ordinary values, with an item id that has
     // no entry (0xFF05) and an unknown hand byte, and with the widest numbers.
@@ -195,5 +203,19 @@ private slots:
     }
 };
 
-QTEST_MAIN(AppWindowTest)
+int main(int argc, char **argv)
+{
+    QTemporaryFile sheet;
+    if (!sheet.open() || sheet.write("* { background: red; }") < 0 || !sheet.flush())
+        return 1;
+    QByteArray sheetName = sheet.fileName().toLocal8Bit();
+    char stylesheet[] = "-stylesheet", geometry[] = "-qwindowgeometry", size[] = "10x10+0+0",
+         reverse[] = "-reverse", style[] = "-style", windows[] = "windows";
+    char *options[] = {argv[0], stylesheet, sheetName.data(), geometry, size,
+                       reverse, style,      windows};
+    const auto app = makeApplication(int(std::size(options)), options);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true); // as QTEST_MAIN does
+    AppWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "app_window_test.moc"

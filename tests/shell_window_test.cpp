@@ -9,11 +9,76 @@
 #include <QSignalSpy>
 #include <numeric>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <shlobj.h>
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
 namespace {
+
+#ifndef _WIN32
+// A home of its own, empty, before the application exists: the program must
+// leave it so.
+const QTemporaryDir home;
+const bool homeSet = [] {
+    for (const char *folder :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(folder, QFile::encodeName(home.path()));
+    return true;
+}();
+#endif
+
+// What the program kept between runs: files in its home, or Qt's registry key
+// and the recent items on Windows. Empty when nothing.
+QStringList kept(const QString &romName)
+{
+#ifdef _WIN32
+    QStringList kept;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ, &key) == 0)
+        kept << "HKCU\\Software\\QtProject", RegCloseKey(key);
+    wchar_t recent[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, recent) == S_OK)
+        kept << QDir(QString::fromWCharArray(recent)).entryList({"*" + romName + "*"});
+    return kept;
+#else
+    Q_UNUSED(romName);
+    return QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+#endif
+}
+
+// Closes the program's file dialog once it shows: Open takes the name it offers.
+void closeFileDialogSoon(bool open)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, open] {
+#ifdef _WIN32
+        HWND dialog = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                wchar_t kind[8] = {};
+                GetClassNameW(window, kind, 8);
+                if (IsWindowVisible(window) && QString::fromWCharArray(kind) == "#32770")
+                    *reinterpret_cast<HWND *>(found) = window;
+                return TRUE;
+            },
+            LPARAM(&dialog));
+        if (!dialog)
+            return;
+        PostMessageW(dialog, WM_COMMAND, open ? IDOK : IDCANCEL, 0);
+#else
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        open ? dialog->accept() : dialog->reject();
+#endif
+        timer->deleteLater();
+    });
+    timer->start(50);
+}
 
 // The version numbers as the captions and the About window show them.
 const QString caption =
@@ -180,6 +245,24 @@ private slots:
         QCOMPARE(file.bytes(), bytes);
     }
 
+    // The real file dialog, cancelled, then closed on the name it offers: nothing
+    // read or kept, no settings file and no registry key.
+    void theFileDialogKeepsNothing()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        const QString name = QDir::toNativeSeparators(qPath(file.path()));
+        const QStringList filters = {"All Files (*.*)", "GBA ROM Files (*.gba)"};
+        QtDesktop real;
+        closeFileDialogSoon(false);
+        QCOMPARE(real.chooseOpenFile(nullptr, filters, filters[1], name), std::nullopt);
+        closeFileDialogSoon(true);
+        const std::optional<QString> chosen =
+            real.chooseOpenFile(nullptr, filters, filters[1], name);
+        QCOMPARE(chosen.value_or("(cancelled)"), name);
+        const QStringList left = kept("rom.gba");
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
+
     void messageBoxesAppearWhereTheUserLooks()
     {
         QtDesktop real;
@@ -261,6 +344,9 @@ private slots:
             about.show();
             QCOMPARE(about.windowTitle(), QStringLiteral("About this Program..."));
             QVERIFY(child<QLabel>(about, "ProgramInfoLBL")->text().contains("Version: " + version));
+            QTest::keyClick(about.focusWidget(), key); // as opened: the link keeps its own keys
+            QVERIFY(!about.isVisible());
+            about.show();
             useLink(about);
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());

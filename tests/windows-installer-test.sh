@@ -136,6 +136,9 @@ dialog_shown || fail "the file dialog of the installed VelmoraEditor.exe closed 
 kill $editor
 wait $editor || true
 editor=""
+if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
+    fail "the installed VelmoraEditor.exe left HKCU\\Software\\QtProject in the registry"
+fi
 
 echo "Uninstalling silently"
 uninstall
