@@ -47,7 +47,7 @@ Velmora Editor edits the characters' stats, the monsters' stats and the
 monsters' item drops inside the cartridge image (.gba ROM file) of the
 Game Boy Advance role-playing game Velmora. Apply writes a record straight
 back into the file, exact to the byte, after checking every field; nothing
-else is ever written.")
+else is ever written: no settings, history or log.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
