@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
@@ -128,8 +129,10 @@ void ItemBox::setItemId(int id)
     setToolTip(text);
     setCurrentIndex(index);
     // A change of the current entry says so itself; a new placeholder does not.
-    if (noneBefore && currentIndex() < 0 && text != placeholderBefore)
-        emit shownTextChanged();
+    if (noneBefore && currentIndex() < 0 && text != placeholderBefore) {
+        QAccessibleValueChangeEvent event(this, text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int ItemBox::itemId() const

@@ -20,10 +20,6 @@ public:
     QSize minimumSizeHint() const override;
     void showPopup() override;
 
-signals:
-    // What the box shows changed though its current text did not (a placeholder).
-    void shownTextChanged();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -2,9 +2,9 @@
 #include "characters/Form3.h"
 
 #include "catalogue/ItemBox.h"
-#include "shell/TabToChosen.h"
 #include "shell/boxwidth.h"
 #include "shell/editorcontrols.h"
+#include "shell/optiongroup.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -73,10 +73,10 @@ void Form3::createControls()
     RHOPT = new QRadioButton(QStringLiteral("Right Handed"), Frame1);
     LROPT = new QRadioButton(QStringLiteral("Ambidextrous"), Frame1);
     m_handGroup = new QButtonGroup(this);
+    m_handGroup->addButton(LHOPT, 1); // in tab order, each with its hand code
     m_handGroup->addButton(RHOPT, 0);
-    m_handGroup->addButton(LHOPT, 1);
     m_handGroup->addButton(LROPT, 2);
-    new TabToChosen(m_handGroup);
+    keepTabStopOnChosen(m_handGroup);
     for (QRadioButton *option : {LHOPT, RHOPT, LROPT}) {
         option->setAccessibleName(option->text());
         option->setAccessibleDescription(QLatin1String(F::hand.name));

@@ -4,9 +4,9 @@
 #include "core/fieldcheck.h"
 #include "drops/droprecord.h"
 #include "shell/ShownRecordReload.h"
-#include "shell/TabToChosen.h"
 #include "shell/boxwidth.h"
 #include "shell/editorcontrols.h"
+#include "shell/optiongroup.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -68,7 +68,7 @@ void Form5::createControls()
         m_chanceGroup->addButton(option, chanceClass);
         ItemOPT[chanceClass] = option;
     }
-    new TabToChosen(m_chanceGroup);
+    keepTabStopOnChosen(m_chanceGroup);
 
     for (int slot = 0; slot < 4; ++slot) {
         auto *box = new ItemBox(this);

@@ -1,6 +1,7 @@
 #include "shell/Form1.h"
 
 #include "shell/LinkLabel.h"
+#include "shell/QuietProgressBar.h"
 #include "shell/desktop.h"
 #include "shell/program.h"
 #include "shell/windowfont.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -60,7 +60,7 @@ Form1::Form1(Desktop &desktop, std::function<void()> showMain, QWidget *parent)
     credit->setFont(creditFont());
     credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    pbar = new QProgressBar(this);
+    pbar = new QuietProgressBar(this);
     pbar->setObjectName(QStringLiteral("pbar"));
     pbar->setAccessibleName(tr("Loading"));
     pbar->setTextVisible(false);
@@ -102,12 +102,12 @@ void Form1::LoadTMR_Timer()
         return;
     m_handedOver = true;
     pbar->setRange(0, progressEnd);
-    pbar->setValue(pbar->minimum());
+    pbar->showValue(pbar->minimum());
     for (int step = 0; step <= progressEnd; ++step) {
-        pbar->setValue(step);
+        pbar->showValue(step);
         QCoreApplication::processEvents();
     }
-    pbar->setValue(pbar->minimum());
+    pbar->showValue(pbar->minimum());
     close();
     m_showMain();
     LoadTMR->stop();

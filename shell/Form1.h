@@ -5,7 +5,7 @@
 
 class Desktop;
 class QLabel;
-class QProgressBar;
+class QuietProgressBar;
 class QTimer;
 
 // The start-up splash: a logo, the version and credits, one run of the
@@ -28,6 +28,6 @@ private:
     bool m_handedOver = false;
 
     QLabel *InfoLBL = nullptr;
-    QProgressBar *pbar = nullptr;
+    QuietProgressBar *pbar = nullptr;
     QTimer *LoadTMR = nullptr;
 };

@@ -1,6 +1,7 @@
 // Building the main window's controls and its menu bar.
 #include "shell/Form2.h"
 
+#include "shell/SpeaksCurrent.h"
 #include "shell/windowfont.h"
 
 #include <QCheckBox>
@@ -17,7 +18,7 @@ void Form2::createControls()
     auto *grid = new QGridLayout(central);
     grid->setContentsMargins(6, 0, 6, 4);
 
-    tree = new QTreeWidget(central);
+    tree = new SpeaksCurrent<QTreeWidget>(central);
     tree->setObjectName(QStringLiteral("tree"));
     tree->setHeaderHidden(true);
     tree->setAccessibleName(tr("Features"));

@@ -2,6 +2,7 @@
 
 #include "core/fieldcheck.h"
 #include "core/numbertext.h"
+#include "shell/SpeaksCurrent.h"
 #include "shell/TypingLimit.h"
 #include "shell/boxwidth.h"
 
@@ -24,7 +25,7 @@ QPushButton *createButton(QWidget *parent, const QString &caption, const char *n
 
 QListWidget *createRecordList(QWidget *parent, const char *name, const QString &accessibleName)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new SpeaksCurrent<QListWidget>(parent);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
     list->setSelectionMode(QAbstractItemView::SingleSelection);

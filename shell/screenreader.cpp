@@ -12,29 +12,29 @@ QString shownText(const QComboBox *box)
 }
 
 // A drop-down list as Qt's own interface presents it (its list as its one
-// child, open and press as its actions), with the texts the rule gives.
-class ComboBoxInterface final : public QAccessibleWidget
+// child, open and press as its actions), with what it shows as its value and
+// as its text: Windows screen readers read the value, Orca the text.
+class ComboBoxInterface final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit ComboBoxInterface(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override
     {
+        const QString own = QAccessibleWidget::text(kind); // its name, or its label's
         const QString shown = shownText(box());
-        switch (kind) {
-        case QAccessible::Name: {
-            const QString own = QAccessibleWidget::text(kind); // its name, or its label's
-            return own.isEmpty() ? shown : own;
-        }
-        case QAccessible::Value:
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && own.isEmpty()))
             return shown;
-        case QAccessible::Description: {
-            const QString own = box()->accessibleDescription();
-            return own.isEmpty() || own == shown ? shown : shown + QLatin1Char('\n') + own;
-        }
-        default:
-            return QAccessibleWidget::text(kind);
-        }
+        if (kind == QAccessible::Description && own == shown)
+            return {}; // a tool tip that repeats the placeholder: said once, as the value
+        return own;
     }
 
     int childCount() const override { return 1; }
@@ -67,29 +67,31 @@ public:
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
+    // The shown text, read as one run: no caret, no selection, nothing to edit.
+    QString text(int start, int end) const override
+    {
+        return shownText(box()).mid(start, end - start);
+    }
+    int characterCount() const override { return int(shownText(box()).size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+
 private:
     QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
-};
-
-// Assistive technology keeps a description it was given until told it changed.
-class DescriptionNotice final : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit DescriptionNotice(QComboBox *box) : QObject(box)
-    {
-        connect(box, &QComboBox::currentTextChanged, this, &DescriptionNotice::send);
-        if (box->metaObject()->indexOfSignal("shownTextChanged()") >= 0)
-            connect(box, SIGNAL(shownTextChanged()), this, SLOT(send()));
-    }
-
-public slots:
-    void send()
-    {
-        QAccessibleEvent event(parent(), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
 };
 
 QAccessibleInterface *shownValueFactory(const QString &, QObject *object)
@@ -97,7 +99,6 @@ QAccessibleInterface *shownValueFactory(const QString &, QObject *object)
     auto *box = qobject_cast<QComboBox *>(object);
     if (!box || box->isEditable()) // an editable box's text is its text box's
         return nullptr;
-    new DescriptionNotice(box);
     return new ComboBoxInterface(box);
 }
 
@@ -107,5 +108,3 @@ void ScreenReader::install()
 {
     QAccessible::installFactory(shownValueFactory);
 }
-
-#include "screenreader.moc"

@@ -8,11 +8,9 @@
 // a list or tree (as the names of its cells). A drop-down list is given here:
 // its name stays its own ("Drop item 1", or its label), and what it shows (the
 // picked entry, or the placeholder naming a stored value that has no entry) is
-// its value, which Windows passes on, and its description, which Linux does,
-// followed by any description of its own.
-//
-// A drop-down list whose shown text changes without a change of its current
-// text (a new placeholder) says so with a shownTextChanged() signal.
+// its value, which Windows passes on, and its text, where Orca looks for a
+// drop-down list's value. A box whose shown text changes without a change of
+// entry (a new placeholder) raises the value-change event itself.
 namespace ScreenReader {
 
 void install();
