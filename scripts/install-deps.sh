@@ -12,7 +12,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-editor}" in
 package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream lintian
-    googletest libgtest-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
+    googletest libgtest-dev qt6-base-private-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
     wine wine64 xvfb xdotool clang-format nsis x11-utils openbox clang-14 libclang-rt-14-dev llvm-14) ;;
 esac
 

@@ -10,6 +10,7 @@
 #include "shell/Form2.h"
 #include "tests/support/editorwindow.h"
 #include "tests/support/flakyrom.h"
+#include "tests/support/toldevents.h"
 
 #include <QSignalSpy>
 
@@ -185,11 +186,50 @@ private slots:
         // What a screen reader was told stands until it is told of a change:
         // an item box says so of a new placeholder, as of a new entry.
         ItemBox box;
-        QSignalSpy entries(&box, &QComboBox::currentTextChanged);
-        QSignalSpy placeholders(&box, &ItemBox::shownTextChanged);
+        const ToldEvents told;
         for (const int id : {0x1A5, 0x1A6, 3, -1, -1})
             box.setItemId(id);
-        QCOMPARE(entries.size() + placeholders.size(), 4);
+        QCOMPARE(told.of(QAccessible::ValueChanged).size(), 4);
+    }
+
+    // Tab into a record list names the record shown; into an option group, the
+    // chosen option with its state, in one step: the last focus event a screen
+    // reader gets is about them.
+    void tabbingInNamesTheShownRecordAndTheChosenOption()
+    {
+        namespace C = CharacterField;
+        const Bytes image = editable({{CharacterRecord::table.recordOffset(0) + C::hand.at, {0}}});
+        EditorWindow<Form3> characters(image);
+        EditorWindow<Form4> monsters(image);
+        monsters.select(3);
+        EditorWindow<Form5> drops(image);
+        drops.select(1); // chance class 1
+        TempRom file(image);
+        FakeDesktop desktop;
+        desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
+        Form2 main(desktop, {});
+        main.start();
+        const std::tuple<QWidget *, const char *, QString> stops[] = {
+            // the window, the control Tab leaves, what the last focus event names
+            {&characters.window, "UNKTXT", "Charcter 1"},
+            {&characters.window, "ArmCBO", "Right Handed"},
+            {&monsters.window, "CancelCMD", "Monster #: 3"},
+            {&drops.window, "CancelCMD", "Index #: 1"},
+            {&drops.window, "INT01TXT", "32% Chance"},
+            {&main, "ExpandCHK", "Program Version Information"}};
+        for (const auto &[window, from, named] : stops) {
+            QApplication::setActiveWindow(window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            window->findChild<QWidget *>(from)->setFocus();
+            const ToldEvents told;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::qWait(1);
+            const auto focus = told.of(QAccessible::Focus);
+            QVERIFY2(
+                !focus.isEmpty() && focus.last().name == named,
+                qPrintable(QString(from) + ": " + (focus.isEmpty() ? "-" : focus.last().name)));
+            QVERIFY(!qobject_cast<QRadioButton *>(focus.last().object) || focus.last().checked);
+        }
     }
 
     void everyEditorRoundTripsReloadsAndShowsNoRecordItCouldNotRead()

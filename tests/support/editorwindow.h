@@ -80,9 +80,9 @@ template <class Window, class Rom = RomFile> struct EditorWindow
     Window window{rom, desktop};
 };
 
-// What a screen reader hears of a control as Qt's bridge passes it on: on
-// Windows the name and, but for plain text, the value; on Linux the name, the
-// description and a text box's text.
+// What a screen reader hears of a control as Qt's bridge passes it on, its
+// descriptions left unspoken: on Windows the name and, but for plain text, the
+// value; on Linux the name and the text (where Orca finds a drop-down list's value).
 inline QStringList heard(QWidget *control)
 {
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
@@ -91,7 +91,6 @@ inline QStringList heard(QWidget *control)
     if (i->role() != QAccessible::StaticText)
         heard << i->text(QAccessible::Value);
 #else
-    heard << i->text(QAccessible::Description);
     if (QAccessibleTextInterface *text = i->textInterface())
         heard << text->text(0, text->characterCount());
 #endif
