@@ -23,6 +23,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (benchStartup() != 0)
         return 1;
+    std::printf("\n");
 
     const auto tag = "velmora-bench-" + std::to_string(QCoreApplication::applicationPid());
     const std::filesystem::path shm = "/dev/shm";

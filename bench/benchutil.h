@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -36,9 +37,19 @@ template <class Work> double medianMs(int runs, Work &&work)
     return median(times);
 }
 
-inline void row(const char *what, double ms, const char *target = "")
+// Every row of the benchmark has one shape: what was measured, its median, and
+// where there is one its floor and their ratio.
+inline void heading()
 {
-    std::printf("  %-46s %9.3f ms  %s\n", what, ms, target);
+    std::printf("  %-50s %13s %13s %7s\n", "", "measured", "floor", "ratio");
+}
+inline void row(const char *what, double value, const char *unit, double floor = NAN)
+{
+    if (std::isnan(floor))
+        std::printf("  %-50s %9.2f %-3s\n", what, value, unit);
+    else
+        std::printf("  %-50s %9.2f %-3s %9.2f %-3s %6.2f x\n", what, value, unit, floor, unit,
+                    value / floor);
 }
 
 // Where the editor benches put their images: on disk, so "Apply" pays for the

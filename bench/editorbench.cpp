@@ -14,14 +14,23 @@ namespace {
 
 constexpr int openRuns = 31;
 
-// Shown and painted, the time it takes.
-template <class Make> double showMs(Make &&make)
+// How long a window takes to be made, and then to be shown and painted.
+struct Opening
 {
-    return medianMs(1, [&] {
-        const auto window = make();
+    double made = 0;
+    double shown = 0;
+};
+
+template <class Make> Opening open(Make &&make)
+{
+    Opening opening;
+    decltype(make()) window;
+    opening.made = medianMs(1, [&] { window = make(); });
+    opening.shown = medianMs(1, [&] {
         window->show();
         QApplication::processEvents();
     });
+    return opening;
 }
 
 // The median of Apply on one record after another, each selected first.
@@ -43,13 +52,12 @@ double applyMs(const MakeEditor &make, RomFile &rom, QuietDesktop &desktop, int 
 
 void benchEditor(const char *title, const MakeEditor &make, const Folders &folders)
 {
-    std::printf("%s\n", title);
     QuietDesktop desktop;
     RomFile disk;
     RomFile memory;
     if (!disk.open(writeSample(folders.disk, "sample.gba")) ||
         !memory.open(writeSample(folders.memory, "sample.gba"))) {
-        std::printf("  cannot open the sample image\n");
+        std::printf("%s: cannot open the sample image\n", title);
         return;
     }
 
@@ -58,25 +66,28 @@ void benchEditor(const char *title, const MakeEditor &make, const Folders &folde
     QApplication::processEvents();
     const Control controls = describe(*window);
     auto *list = window->findChild<QListWidget *>();
+    std::printf("%s, %d controls; floor: a bare dialog with the same controls\n", title,
+                countControls(controls));
+    heading();
 
     // In turns, so that a busy machine weighs on both alike.
-    std::vector<double> opens, floors;
+    std::vector<double> made, shown, floorMade, floorShown, opens, floors;
     for (int run = 0; run < openRuns; ++run) {
-        opens.push_back(showMs([&] { return make(memory, desktop); }));
-        floors.push_back(showMs([&] { return buildBare(controls); }));
+        const Opening editor = open([&] { return make(memory, desktop); });
+        const Opening bare = open([&] { return buildBare(controls); });
+        made.push_back(editor.made), shown.push_back(editor.shown);
+        floorMade.push_back(bare.made), floorShown.push_back(bare.shown);
+        opens.push_back(editor.made + editor.shown), floors.push_back(bare.made + bare.shown);
     }
-    const double open = median(opens);
-    const double floor = median(floors);
-    row("open (list filled, window shown)", open);
-    std::printf("  %-46s %9.3f ms  (%d controls)\n", "floor: a bare dialog, the same controls",
-                floor, countControls(controls));
-    std::printf("  %-46s %9.1f x\n", "open / floor", open / floor);
+    row("open: made, then shown and painted", median(opens), "ms", median(floors));
+    row("  made: controls, lists and boxes filled", median(made), "ms", median(floorMade));
+    row("  shown and painted", median(shown), "ms", median(floorShown));
 
     int next = 0;
     row("select a record (boxes filled)",
-        medianMs(300, [&] { list->setCurrentRow(++next % list->count()); }));
-    row("Apply, before the sync (image in memory)", applyMs(make, memory, desktop, 300));
-    row("Apply, with the sync (image on disk)", applyMs(make, disk, desktop, 41));
+        medianMs(300, [&] { list->setCurrentRow(++next % list->count()); }), "ms");
+    row("Apply, before the sync (image in memory)", applyMs(make, memory, desktop, 300), "ms");
+    row("Apply, with the sync (image on disk)", applyMs(make, disk, desktop, 41), "ms");
     if (desktop.messages != 0)
         std::printf("  warning: %d messages were shown; the times include refusals\n",
                     desktop.messages);

@@ -1,18 +1,23 @@
 #include "bench/startup.h"
 
+#include "app/application.h"
 #include "app/standardeditors.h"
 #include "bench/benchutil.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
+#include "shell/filedialog.h"
 #include "shell/qtdesktop.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QProcess>
+#include <QProgressBar>
+#include <QTimer>
 #include <QWindow>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 
 #ifdef _WIN32
@@ -20,12 +25,17 @@
 // windows.h first: psapi.h needs its types.
 #include <psapi.h>
 #else
+#include <fstream>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace {
 
 constexpr int runs = 11;
+
+const QStringList filters = {QStringLiteral("All Files (*.*)"),
+                             QStringLiteral("GBA ROM Files (*.gba)")};
 
 // The system-wide monotonic clock, so that parent and child times compare.
 double nowMs()
@@ -35,43 +45,78 @@ double nowMs()
         .count();
 }
 
-long peakKiB()
+// The working set now and at its highest, in KiB.
+std::pair<long, long> memoryKiB()
 {
 #ifdef _WIN32
     PROCESS_MEMORY_COUNTERS counters{};
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return long(counters.PeakWorkingSetSize / 1024);
+    return {long(counters.WorkingSetSize / 1024), long(counters.PeakWorkingSetSize / 1024)};
 #else
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return {resident * (sysconf(_SC_PAGESIZE) / 1024), usage.ru_maxrss};
 #endif
 }
 
-void waitUntilExposed(QWidget &widget)
+// One step of a child's start: the time, the working set and its peak so far.
+void step(const char *name)
 {
-    while (!widget.windowHandle() || !widget.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const auto [now, peak] = memoryKiB();
+    std::printf("step %s %.3f %ld %ld\n", name, nowMs(), now, peak);
+    std::fflush(stdout);
 }
 
-// The real desktop, except that the file-open dialog is only shown, timed and
-// the run ended: nobody is there to pick a file.
+// Whether the file-open dialog is on screen: the system's own on Windows (a
+// visible dialog window of this thread), Qt's elsewhere.
+bool dialogShown()
+{
+#ifdef _WIN32
+    bool shown = false;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t kind[8] = {};
+            GetClassNameW(window, kind, 8);
+            if (IsWindowVisible(window) && std::wcscmp(kind, L"#32770") == 0)
+                *reinterpret_cast<bool *>(found) = true;
+            return TRUE;
+        },
+        LPARAM(&shown));
+    return shown;
+#else
+    const QWidget *dialog = QApplication::activeModalWidget();
+    return dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
+#endif
+}
+
+// Once the dialog shows, the child's last step, and the end of it: nobody is
+// there to pick a file.
+void endWhenTheDialogShows()
+{
+    auto *watch = new QTimer;
+    watch->setInterval(2);
+    QObject::connect(watch, &QTimer::timeout, [] {
+        if (!dialogShown())
+            return;
+        step("dialog");
+        std::_Exit(0);
+    });
+    watch->start();
+}
+
+// The program's own desktop, but timed: its real dialog, watched.
 class TimingDesktop final : public Desktop
 {
 public:
-    double handover = 0;
-
-    std::optional<QString> chooseOpenFile(QWidget *parent, const QStringList &filters,
+    std::optional<QString> chooseOpenFile(QWidget *parent, const QStringList &filterList,
                                           const QString &selectedFilter,
                                           const QString &previousName) override
     {
-        QFileDialog dialog(parent, QString(), previousName, filters.join(QStringLiteral(";;")));
-        dialog.selectNameFilter(selectedFilter);
-        dialog.show();
-        waitUntilExposed(dialog);
-        std::printf("handover %.3f dialog %.3f peak %ld\n", handover, nowMs(), peakKiB());
-        std::fflush(stdout);
-        std::_Exit(0);
+        endWhenTheDialogShows();
+        return m_real.chooseOpenFile(parent, filterList, selectedFilter, previousName);
     }
     void showMessage(QWidget *parent, const QString &title, const QString &text,
                      QMessageBox::Icon icon) override
@@ -85,42 +130,58 @@ private:
     QtDesktop m_real;
 };
 
-// The floor: a bare program that shows the same file-open dialog, the filters
-// as the main window gives them, from process start to its first exposure.
-int bareDialog(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QFileDialog dialog(nullptr, QString(), QString(),
-                       QStringLiteral("All Files (*.*);;GBA ROM Files (*.gba)"));
-    dialog.selectNameFilter(QStringLiteral("GBA ROM Files (*.gba)"));
-    dialog.show();
-    waitUntilExposed(dialog);
-    std::printf("handover 0 dialog %.3f peak %ld\n", nowMs(), peakKiB());
-    return 0;
-}
-
+// The program as main() starts it.
 int editor(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const auto app = makeApplication(argc, argv);
+    step("application");
     TimingDesktop desktop;
     Form2 mainWindow(desktop, standardEditors());
     Form1 splash(desktop, [&] {
-        desktop.handover = nowMs();
+        step("handover");
         mainWindow.start();
     });
     splash.show();
-    return app.exec();
+    QTimer::singleShot(0, [] { step("splash"); });
+    return QApplication::exec();
 }
 
-struct Sample
+// The floors: a bare program that shows the same dialog, at once or after the
+// splash's prescribed run done the plain way (a 100 ms timer, then the bar
+// through 0..3200 with events processed after each value).
+int bare(int argc, char **argv, bool withRun)
 {
-    double handover = 0; // since process start
-    double dialog = 0;
-    double peakMiB = 0;
-};
+    QApplication app(argc, argv);
+    step("application");
+    QProgressBar bar;
+    const auto showDialog = [] {
+        endWhenTheDialogShows();
+        chooseFileToOpen(nullptr, filters, filters.at(1), QString());
+    };
+    if (!withRun) {
+        showDialog();
+        return 0;
+    }
+    bar.resize(465, 17);
+    bar.show();
+    QTimer::singleShot(100, [&] {
+        bar.setRange(0, 3200);
+        for (int value = 0; value <= 3200; ++value) {
+            bar.setValue(value);
+            QCoreApplication::processEvents();
+        }
+        bar.close();
+        step("handover");
+        showDialog();
+    });
+    return QApplication::exec();
+}
 
-bool runChild(const QString &program, const char *mode, Sample &sample)
+// Each step's time since the child was started, and its working set; the
+// dialog's peak.
+using Steps = std::map<std::string, std::vector<double>>;
+
+bool runChild(const QString &program, const char *mode, Steps &steps)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -128,31 +189,36 @@ bool runChild(const QString &program, const char *mode, Sample &sample)
     child.start(program, {QStringLiteral("--child"), QString::fromLatin1(mode)});
     if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit)
         return false;
-    const QByteArray line = child.readAllStandardOutput();
-    double handover = 0, dialog = 0;
-    long peak = 0;
-    if (std::sscanf(line.constData(), "handover %lf dialog %lf peak %ld", &handover, &dialog,
-                    &peak) != 3)
-        return false;
-    sample = {handover > 0 ? handover - start : 0, dialog - start, double(peak) / 1024.0};
-    return true;
+    bool dialog = false;
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        char name[32] = {};
+        double at = 0;
+        long now = 0, peak = 0;
+        if (std::sscanf(line.constData(), "step %31s %lf %ld %ld", name, &at, &now, &peak) != 4)
+            continue;
+        steps[std::string(name) + " ms"].push_back(at - start);
+        steps[std::string(name) + " MiB"].push_back(double(now) / 1024);
+        dialog |= std::strcmp(name, "dialog") == 0;
+        if (dialog)
+            steps["peak MiB"].push_back(double(peak) / 1024);
+    }
+    return dialog;
 }
 
-// The medians of `runs` starts in the given mode, or nothing when one failed.
-std::optional<Sample> measure(const QString &program, const char *mode)
+// The medians of each step over `runs` starts in a mode, or nothing when one failed.
+std::optional<std::map<std::string, double>> measure(const QString &program, const char *mode)
 {
-    std::vector<double> handovers, dialogs, peaks;
+    Steps steps;
     for (int i = 0; i < runs; ++i) {
-        Sample sample;
-        if (!runChild(program, mode, sample)) {
-            std::fprintf(stderr, "bench: the %s run failed\n", mode);
+        if (!runChild(program, mode, steps)) {
+            std::fprintf(stderr, "bench: the %s start failed\n", mode);
             return std::nullopt;
         }
-        handovers.push_back(sample.handover);
-        dialogs.push_back(sample.dialog);
-        peaks.push_back(sample.peakMiB);
     }
-    return Sample{Bench::median(handovers), Bench::median(dialogs), Bench::median(peaks)};
+    std::map<std::string, double> medians;
+    for (const auto &[name, values] : steps)
+        medians[name] = Bench::median(values);
+    return medians;
 }
 
 } // namespace
@@ -161,24 +227,45 @@ int benchStartup()
 {
     const QString program = QCoreApplication::applicationFilePath();
     const auto editor = measure(program, "editor");
-    const auto bare = measure(program, "bare");
-    if (!editor || !bare)
+    const auto floor = measure(program, "bare");
+    const auto floorRun = measure(program, "bare-run");
+    if (!editor || !floor || !floorRun)
         return 1;
+    const auto at = [](const auto &steps, const char *name) {
+        const auto found = steps->find(name);
+        return found == steps->end() ? NAN : found->second;
+    };
     std::printf("Start-up, median of %d runs; floor: a bare program showing the same "
                 "file-open dialog\n",
                 runs);
-    std::printf("  %-46s %9s %9s %7s\n", "", "editor", "floor", "ratio");
-    std::printf("  %-46s %6.1f ms %6.1f ms %5.1f x\n", "process start to the file-open dialog",
-                editor->dialog, bare->dialog, editor->dialog / bare->dialog);
-    std::printf("  %-46s %5.1f MiB %5.1f MiB %5.2f x\n", "peak memory at the file-open dialog",
-                editor->peakMiB, bare->peakMiB, editor->peakMiB / bare->peakMiB);
-    Bench::row("process start to hand-over (incl. splash run)", editor->handover);
+    Bench::heading();
+    Bench::row("process start to the file-open dialog", at(editor, "dialog ms"), "ms",
+               at(floor, "dialog ms"));
+    Bench::row("  the same, the floor doing the splash's run", at(editor, "dialog ms"), "ms",
+               at(floorRun, "dialog ms"));
+    Bench::row("  from the splash's hand-over", at(editor, "dialog ms") - at(editor, "handover ms"),
+               "ms", at(floorRun, "dialog ms") - at(floorRun, "handover ms"));
+    Bench::row("peak memory at the file-open dialog", at(editor, "peak MiB"), "MiB",
+               at(floor, "peak MiB"));
+    const std::pair<const char *, const char *> steps[] = {
+        {"application", "application made"},
+        {"splash", "splash shown"},
+        {"handover", "splash's run over, main window's turn"},
+        {"dialog", "file-open dialog shown"}};
+    for (const auto &[name, what] : steps) {
+        const std::string ms = std::string(name) + " ms", mib = std::string(name) + " MiB";
+        Bench::row((std::string("step: ") + what).c_str(), at(editor, ms.c_str()), "ms",
+                   at(floorRun, ms.c_str()));
+        Bench::row("  working set then", at(editor, mib.c_str()), "MiB", at(floorRun, mib.c_str()));
+    }
     return 0;
 }
 
 int runStartupChild(int argc, char **argv, const char *mode)
 {
     if (std::strcmp(mode, "bare") == 0)
-        return bareDialog(argc, argv);
+        return bare(argc, argv, false);
+    if (std::strcmp(mode, "bare-run") == 0)
+        return bare(argc, argv, true);
     return editor(argc, argv);
 }

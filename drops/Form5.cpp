@@ -7,9 +7,9 @@
 #include "shell/boxwidth.h"
 #include "shell/editorcontrols.h"
 #include "shell/optiongroup.h"
+#include "shell/pendingevents.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -154,7 +154,7 @@ void Form5::LoadItemIndexes()
         // Keep the screen alive, but leave the user's clicks and keys for
         // later: the main window is not blocked until this window shows, and a
         // second editor opened from here would work on a half-made window.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        letPendingEventsRun(QEventLoop::ExcludeUserInputEvents);
     }
     for (ItemBox *box : ItemCBO)
         box->setItemId(0);

@@ -3,13 +3,13 @@
 #include "core/fieldcheck.h"
 #include "core/numbertext.h"
 #include "core/romfile.h"
+#include "shell/QuietProgressBar.h"
 #include "shell/ShownRecordReload.h"
 #include "shell/editorcontrols.h"
+#include "shell/pendingevents.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 
 using namespace EditorControls;
@@ -120,9 +120,9 @@ void Form4::LoadMonsters()
     pbar->show();
     for (int n = 0; n < MonsterRecord::table.count; ++n) {
         MonsterLST->addItem(QStringLiteral("Monster #: %1").arg(n));
-        pbar->setValue(n);
+        pbar->showValue(n);
         // Let the bar paint; input waits, so no other window acts in the middle of the fill.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        letPendingEventsRun(QEventLoop::ExcludeUserInputEvents);
     }
     pbar->hide();
 }

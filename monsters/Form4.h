@@ -9,7 +9,7 @@ class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
-class QProgressBar;
+class QuietProgressBar;
 class QPushButton;
 
 // The monster stats editor: pick a monster, see its stat record, edit the
@@ -61,7 +61,7 @@ private:
     QLineEdit *MAGDEFTXT = nullptr;
     // UNK01TXT..UNK07TXT, UNK09TXT..UNK11TXT
     std::array<QLineEdit *, MonsterField::unknowns.size()> m_unknownBoxes{};
-    QProgressBar *pbar = nullptr;
+    QuietProgressBar *pbar = nullptr;
     QPushButton *ApplyCMD = nullptr;
     QPushButton *CancelCMD = nullptr;
 };

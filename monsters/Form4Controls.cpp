@@ -1,6 +1,7 @@
 // Building the monster editor's controls, their arrangement and tab order.
 #include "monsters/Form4.h"
 
+#include "shell/QuietProgressBar.h"
 #include "shell/boxwidth.h"
 #include "shell/editorcontrols.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -43,7 +43,7 @@ void Form4::createControls()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setAccessibleName(QStringLiteral("Monster stats"));
 
-    pbar = new QProgressBar(this);
+    pbar = new QuietProgressBar(this);
     pbar->setObjectName(QStringLiteral("pbar"));
     pbar->setAccessibleName(QStringLiteral("Loading the monster list"));
     pbar->setRange(0, 255);

@@ -3,10 +3,10 @@
 #include "shell/LinkLabel.h"
 #include "shell/QuietProgressBar.h"
 #include "shell/desktop.h"
+#include "shell/pendingevents.h"
 #include "shell/program.h"
 #include "shell/windowfont.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -105,7 +105,7 @@ void Form1::LoadTMR_Timer()
     pbar->showValue(pbar->minimum());
     for (int step = 0; step <= progressEnd; ++step) {
         pbar->showValue(step);
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
     }
     pbar->showValue(pbar->minimum());
     close();

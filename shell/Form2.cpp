@@ -3,6 +3,7 @@
 #include "core/romheader.h"
 #include "shell/About.h"
 #include "shell/desktop.h"
+#include "shell/pendingevents.h"
 #include "shell/program.h"
 #include "shell/windowfont.h"
 
@@ -163,7 +164,7 @@ void Form2::setAllExpanded(bool expanded, bool processEvents)
     for (QTreeWidgetItem *node : std::as_const(m_nodes)) {
         node->setExpanded(expanded);
         if (processEvents)
-            QCoreApplication::processEvents();
+            letPendingEventsRun();
     }
 }
 

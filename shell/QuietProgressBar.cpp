@@ -11,7 +11,6 @@ constexpr qint64 tellEveryMs = 250;
 
 void QuietProgressBar::showValue(int value)
 {
-    const bool moved = filledWidth(value) != filledWidth(m_shown);
     m_shown = value;
     emit valueShown(value);
     if (value == minimum() || value == maximum() || !m_told.isValid() ||
@@ -19,7 +18,7 @@ void QuietProgressBar::showValue(int value)
         setValue(value);
         m_told.start();
     }
-    if (moved)
+    if (isVisible() && needsRepaint())
         repaint();
 }
 
@@ -29,7 +28,23 @@ void QuietProgressBar::initStyleOption(QStyleOptionProgressBar *option) const
     option->progress = m_shown;
 }
 
-int QuietProgressBar::filledWidth(int value) const
+void QuietProgressBar::paintEvent(QPaintEvent *event)
 {
-    return QStyle::sliderPositionFromValue(minimum(), maximum(), value, width());
+    m_painted = m_shown;
+    QProgressBar::paintEvent(event);
+}
+
+// As Qt's bar decides it: at its ends, or once it has grown by a chunk's width.
+bool QuietProgressBar::needsRepaint() const
+{
+    if (m_shown == m_painted)
+        return false;
+    if (m_shown == minimum() || m_shown == maximum())
+        return true;
+    QStyleOptionProgressBar option;
+    initStyleOption(&option);
+    const int chunk = style()->pixelMetric(QStyle::PM_ProgressBarChunkWidth, &option, this);
+    const int groove = style()->subElementRect(QStyle::SE_ProgressBarGroove, &option, this).width();
+    const qint64 moved = qAbs(qint64(m_shown) - m_painted);
+    return moved * groove > qint64(chunk) * (qint64(maximum()) - minimum());
 }

@@ -3,7 +3,8 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 
-// A progress bar that shows every value it is given, but tells assistive
+// A progress bar that shows every value it is given (repainted as Qt's bar is:
+// when the bar has grown by a chunk, and at its ends), but tells assistive
 // technology of its value only now and then: at its minimum and maximum, and at
 // most four times a second between. Told of each of thousands of values, a
 // screen reader falls silent for many seconds.
@@ -23,10 +24,12 @@ signals:
 
 protected:
     void initStyleOption(QStyleOptionProgressBar *option) const override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    int filledWidth(int value) const;
+    bool needsRepaint() const;
 
     int m_shown = 0;
+    int m_painted = 0;
     QElapsedTimer m_told;
 };
