@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "app/standardeditors.h"
+#include "app/features.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "shell/qtdesktop.h"
@@ -8,7 +8,7 @@ int main(int argc, char **argv)
 {
     const auto app = makeApplication(argc, argv);
     QtDesktop desktop;
-    Form2 mainWindow(desktop, standardEditors());
+    Form2 mainWindow(desktop, standardFeatures());
     Form1 splash(desktop, [&mainWindow] { mainWindow.start(); });
     splash.show();
     return QApplication::exec();

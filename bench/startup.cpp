@@ -1,7 +1,7 @@
 #include "bench/startup.h"
 
 #include "app/application.h"
-#include "app/standardeditors.h"
+#include "app/features.h"
 #include "bench/benchutil.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
@@ -136,7 +136,7 @@ int editor(int argc, char **argv)
     const auto app = makeApplication(argc, argv);
     step("application");
     TimingDesktop desktop;
-    Form2 mainWindow(desktop, standardEditors());
+    Form2 mainWindow(desktop, standardFeatures());
     Form1 splash(desktop, [&] {
         step("handover");
         mainWindow.start();

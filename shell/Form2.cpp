@@ -43,8 +43,8 @@ QString joinLines(const QStringList &lines)
 
 } // namespace
 
-Form2::Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent)
-    : QMainWindow(parent), m_desktop(desktop), m_editors(std::move(editors))
+Form2::Form2(Desktop &desktop, Features features, QWidget *parent)
+    : QMainWindow(parent), m_desktop(desktop), m_features(std::move(features))
 {
     setObjectName(QStringLiteral("Form2"));
     setFont(windowFont());
@@ -162,7 +162,10 @@ void Form2::endProgram()
 void Form2::setAllExpanded(bool expanded, bool processEvents)
 {
     for (QTreeWidgetItem *node : std::as_const(m_nodes)) {
-        node->setExpanded(expanded);
+        // A node without children shows no change; a screen reader would say
+        // "expanded" of it.
+        if (node->childCount() > 0)
+            node->setExpanded(expanded);
         if (processEvents)
             letPendingEventsRun();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/romfile.h"
-#include "shell/editoropeners.h"
+#include "shell/features.h"
 
 #include <QMainWindow>
 
@@ -20,7 +20,7 @@ class Form2 : public QMainWindow
     Q_OBJECT
 
 public:
-    Form2(Desktop &desktop, EditorOpeners editors, QWidget *parent = nullptr);
+    Form2(Desktop &desktop, Features features, QWidget *parent = nullptr);
 
     // Runs Form_Load, then shows the window unless the program ended meanwhile.
     void start();
@@ -38,7 +38,7 @@ private:
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
                          const QKeySequence &shortcut);
     void createFeaturesMenu(QMenu *menu);
-    static QString longestNodeText();
+    QString longestNodeText() const;
 
     void LoadTreeData();
     void LoadROM();
@@ -55,7 +55,7 @@ private:
     void openEditor(const EditorOpener &opener);
 
     Desktop &m_desktop;
-    EditorOpeners m_editors;
+    Features m_features;
     RomFile m_rom;
     QString m_dlgFileName; // the dialog keeps the previous choice after a cancel
     bool m_ended = false;

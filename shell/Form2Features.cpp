@@ -1,5 +1,5 @@
 // The feature tree and the Features menu of the main window, both built from
-// one table; a tree node opens its editor by the node's key.
+// the features it is given; a tree node opens its editor by the node's key.
 #include "shell/Form2.h"
 
 #include <QCheckBox>
@@ -8,46 +8,7 @@
 
 namespace {
 
-enum class InMenu
-{
-    Shown,
-    Greyed,
-    Hidden // hidden items are also disabled
-};
-
-// The Features menu, top to bottom; it lists more editors than the program
-// has. Those it has hang in the tree too, under their group's node, and open
-// by their opener.
-struct Feature
-{
-    const char *action; // the menu item's name; a separator when it has no caption
-    const char *caption = nullptr;
-    Qt::Key ctrlKey = Qt::Key_unknown; // the shortcut, with Ctrl
-    InMenu inMenu = InMenu::Shown;
-    const char *key = nullptr;   // the editor's tree node
-    const char *group = nullptr; // the node it hangs under
-    EditorOpener EditorOpeners::*opener = nullptr;
-};
-
-const Feature features[] = {
-    {"mnuCharStat", "Character Stat Editor", Qt::Key_F1, InMenu::Shown, "Char-1", "c1",
-     &EditorOpeners::characters},
-    {"mnuCharEq", "Character Equipment Editor", Qt::Key_F2, InMenu::Hidden},
-    {"mnuCharMag", "Character Magic Editor", Qt::Key_F3, InMenu::Hidden},
-    {"mnuCharMisc", "Character Miscellaneous Editor", Qt::Key_F4, InMenu::Hidden},
-    {"mnuSep3"},
-    {"mnuMonsterStat", "Monster Stat Editor", Qt::Key_F5, InMenu::Hidden, "Mon-1", "m1",
-     &EditorOpeners::monsterStats},
-    {"mnuMonsterItem", "Monster Item Editor", Qt::Key_F6, InMenu::Shown, "Mon-2", "m1",
-     &EditorOpeners::monsterItems},
-    {"mnuMonsterMisc", "Monster Miscellaneous Editor", Qt::Key_F7, InMenu::Hidden},
-    {"mnuSep4"},
-    {"mnuItem", "Item Editor", Qt::Key_F8, InMenu::Hidden},
-    {"mnuMagic", "Magic Editor", Qt::Key_F9, InMenu::Hidden},
-    {"mnuMiscEditors", "Miscellaneous Editors", Qt::Key_F11, InMenu::Greyed},
-};
-
-// The tree's top-level nodes, in order; the editors hang under them.
+// The tree's top-level nodes, in order; each editor's node follows its group's.
 struct Group
 {
     const char *key;
@@ -77,7 +38,7 @@ QTreeWidgetItem *addNode(QTreeWidget *tree, QTreeWidgetItem *parent, const char 
 
 } // namespace
 
-QString Form2::longestNodeText()
+QString Form2::longestNodeText() const
 {
     QString longest;
     const auto consider = [&longest](const char *text) {
@@ -86,8 +47,8 @@ QString Form2::longestNodeText()
     };
     for (const Group &group : groups)
         consider(group.text);
-    for (const Feature &feature : features)
-        if (feature.key)
+    for (const Feature &feature : m_features)
+        if (feature.node)
             consider(feature.caption);
     return longest;
 }
@@ -96,14 +57,12 @@ void Form2::LoadTreeData()
 {
     tree->clear();
     m_nodes.clear();
-    for (const Group &group : groups)
-        m_nodes.append(addNode(tree, nullptr, group.key, group.text));
-    const QList<QTreeWidgetItem *> groupNodes = m_nodes;
-    for (const Feature &feature : features) {
-        for (QTreeWidgetItem *group : groupNodes) {
-            if (feature.key && keyOf(group) == QLatin1String(feature.group))
-                m_nodes.append(addNode(tree, group, feature.key, feature.caption));
-        }
+    for (const Group &group : groups) {
+        QTreeWidgetItem *groupNode = addNode(tree, nullptr, group.key, group.text);
+        m_nodes.append(groupNode);
+        for (const Feature &feature : m_features)
+            if (feature.node && qstrcmp(feature.group, group.key) == 0)
+                m_nodes.append(addNode(tree, groupNode, feature.node, feature.caption));
     }
     setAllExpanded(true, false);
     ExpandCHK->setChecked(true);
@@ -111,7 +70,7 @@ void Form2::LoadTreeData()
 
 void Form2::createFeaturesMenu(QMenu *menu)
 {
-    for (const Feature &feature : features) {
+    for (const Feature &feature : m_features) {
         if (!feature.caption) {
             menu->addSeparator()->setObjectName(QLatin1String(feature.action));
             continue;
@@ -120,9 +79,9 @@ void Form2::createFeaturesMenu(QMenu *menu)
                                       QKeySequence(Qt::CTRL | feature.ctrlKey));
         action->setVisible(feature.inMenu != InMenu::Hidden);
         action->setEnabled(feature.inMenu == InMenu::Shown);
-        if (feature.opener)
+        if (feature.open)
             connect(action, &QAction::triggered, this,
-                    [this, opener = feature.opener] { openEditor(m_editors.*opener); });
+                    [this, &open = feature.open] { openEditor(open); });
     }
 }
 
@@ -131,10 +90,9 @@ void Form2::tree_NodeClick()
     const QTreeWidgetItem *node = tree->currentItem();
     if (!node || !m_rom.isOpen())
         return;
-    for (const Feature &feature : features) {
-        if (feature.key && keyOf(node) == QLatin1String(feature.key))
-            openEditor(m_editors.*feature.opener);
-    }
+    for (const Feature &feature : m_features)
+        if (feature.node && keyOf(node) == QLatin1String(feature.node))
+            openEditor(feature.open);
 }
 
 void Form2::openEditor(const EditorOpener &opener)

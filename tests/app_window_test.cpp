@@ -1,6 +1,7 @@
 // What all windows must do alike, checked over every one of them, in the
 // application as the program makes it.
 #include "app/application.h"
+#include "app/features.h"
 #include "characters/Form3.h"
 #include "drops/Form5.h"
 #include "drops/droprecord.h"
@@ -175,7 +176,7 @@ private slots:
         TempRom file(images[0]);
         FakeDesktop desktop;
         desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
-        Form2 main(desktop, {});
+        Form2 main(desktop, standardFeatures());
         main.start();
         const About about(desktop);
         const Form1 splash(desktop, [] {});
@@ -207,7 +208,7 @@ private slots:
         TempRom file(image);
         FakeDesktop desktop;
         desktop.fileAnswers.push_back(QString::fromStdU16String(file.path().u16string()));
-        Form2 main(desktop, {});
+        Form2 main(desktop, standardFeatures());
         main.start();
         const std::tuple<QWidget *, const char *, QString> stops[] = {
             // the window, the control Tab leaves, what the last focus event names

@@ -1,3 +1,4 @@
+#include "app/features.h"
 #include "shell/About.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
@@ -111,15 +112,18 @@ class ShellWindowTest : public QObject
     FakeDesktop desktop;
     QStringList opened;
 
-    // Editors that only say they were opened, and whether over an open ROM.
-    EditorOpeners standIns()
+    // The program's features, each editor a stand-in that only says it was
+    // opened (by its node's key), and whether over an open ROM.
+    Features standIns()
     {
-        const auto standIn = [this](const QString &name) {
-            return [this, name](QWidget *, RomFile &rom, Desktop &) {
-                opened << name + (rom.isOpen() ? "" : " without a ROM");
-            };
-        };
-        return {standIn("characters"), standIn("monsterStats"), standIn("monsterItems")};
+        Features features = standardFeatures();
+        for (Feature &feature : features)
+            if (feature.open)
+                feature.open = [this, node = QString(feature.node)](QWidget *, RomFile &rom,
+                                                                    Desktop &) {
+                    opened << node + (rom.isOpen() ? "" : " without a ROM");
+                };
+        return features;
     }
 
     template <class T> static T *child(QObject &parent, const char *name)
@@ -231,6 +235,34 @@ private slots:
         QCOMPARE(desktop.endCount, 2);
     }
 
+    // Unticking "Expand all Items in Tree" collapses the nodes, ticking it (by
+    // a click, a key or a screen reader) expands them again, one at a time in
+    // the order they were added: each editor's node right after its group's.
+    void expandBoxCollapsesAndExpandsTheNodesInTheirOrder()
+    {
+        TempRom file(image("VELMORA", 'E'));
+        desktop.fileAnswers.push_back(qPath(file.path()));
+        Form2 form(desktop, standIns());
+        form.start();
+        auto *tree = child<QTreeWidget>(form, "tree");
+        auto *expand = child<QCheckBox>(form, "ExpandCHK");
+        QStringList order;
+        connect(tree, &QTreeWidget::itemCollapsed, [&](QTreeWidgetItem *node) {
+            order << "-" + node->data(0, Qt::UserRole).toString();
+        });
+        connect(tree, &QTreeWidget::itemExpanded, [&](QTreeWidgetItem *node) {
+            order << "+" + node->data(0, Qt::UserRole).toString();
+        });
+        QTest::mouseClick(expand, Qt::LeftButton);
+        QVERIFY(allExpanded(form, false));
+        expand->setFocus();
+        QTest::keyClick(expand, Qt::Key_Space);
+        QVERIFY(allExpanded(form, true));
+        toggleAccessibly(expand);
+        toggleAccessibly(expand);
+        QCOMPARE(order.join(' '), "-c1 -m1 +c1 +m1 -c1 -m1 +c1 +m1");
+    }
+
     void japaneseImageIsRefusedAndTheProgramEnds()
     {
         const auto bytes = image("VELMORA", 'J');
@@ -315,7 +347,7 @@ private slots:
 
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
         QTest::keyClick(&form, Qt::Key_F6, Qt::ControlModifier);
-        QCOMPARE(opened, QStringList({"characters", "monsterItems"}));
+        QCOMPARE(opened, QStringList({"Char-1", "Mon-2"}));
 
         auto *tree = child<QTreeWidget>(form, "tree");
         QStringList outline; // parent/node, and what a click and then Enter opened
@@ -330,9 +362,8 @@ private slots:
                                        : QString()) +
                            key + (opened.isEmpty() ? "" : '=' + opened.join(','));
         }
-        QCOMPARE(outline.join(' '), "pvi1 i1 c1 c1/Char-1=characters,characters m1 "
-                                    "m1/Mon-1=monsterStats,monsterStats "
-                                    "m1/Mon-2=monsterItems,monsterItems g1");
+        QCOMPARE(outline.join(' '), "pvi1 i1 c1 c1/Char-1=Char-1,Char-1 m1 "
+                                    "m1/Mon-1=Mon-1,Mon-1 m1/Mon-2=Mon-2,Mon-2 g1");
 
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier); // no ROM open: nothing opens
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
