@@ -76,11 +76,6 @@ void Form3::createControls()
     m_handGroup->addButton(LHOPT, 1); // in tab order, each with its hand code
     m_handGroup->addButton(RHOPT, 0);
     m_handGroup->addButton(LROPT, 2);
-    keepTabStopOnChosen(m_handGroup);
-    for (QRadioButton *option : {LHOPT, RHOPT, LROPT}) {
-        option->setAccessibleName(option->text());
-        option->setAccessibleDescription(QLatin1String(F::hand.name));
-    }
     LHOPT->setObjectName(QStringLiteral("LHOPT"));
     RHOPT->setObjectName(QStringLiteral("RHOPT"));
     LROPT->setObjectName(QStringLiteral("LROPT"));
@@ -125,6 +120,7 @@ void Form3::arrangeControls()
     equipment->addWidget(line, 0, 2, slotCount, 1);
 
     auto *handLabel = labelFor(LHOPT, caption(F::hand));
+    keepTabStopOnChosen(m_handGroup, handLabel);
     equipment->addWidget(handLabel, slotCount, 0);
     equipment->addWidget(LHOPT, slotCount, 1, 1, 3, Qt::AlignLeft);
     equipment->addWidget(RHOPT, slotCount + 1, 1, 1, 3, Qt::AlignLeft);

@@ -5,7 +5,8 @@
 #   install-deps.sh tests    all that, plus GoogleTest and the Windows check (MinGW-w64, what
 #                            building Qt for Windows needs, Wine, Xvfb, NSIS, a window
 #                            manager for the benchmark under Wine, clang's libFuzzer and
-#                            coverage tools for the fuzz targets)
+#                            coverage tools for the fuzz targets), and the screen reader
+#                            Orca with what tests/orca drives it by
 . "$(dirname "$0")/strict.sh"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -13,7 +14,8 @@ case "${1:-editor}" in
 package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream lintian
     googletest libgtest-dev qt6-base-private-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
-    wine wine64 xvfb xdotool clang-format nsis x11-utils openbox clang-14 libclang-rt-14-dev llvm-14) ;;
+    wine wine64 xvfb xdotool clang-format nsis x11-utils openbox clang-14 libclang-rt-14-dev llvm-14
+    orca at-spi2-core dbus-daemon) ;;
 esac
 
 missing=()
