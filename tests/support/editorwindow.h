@@ -82,7 +82,8 @@ template <class Window, class Rom = RomFile> struct EditorWindow
 
 // What a screen reader hears of a control as Qt's bridge passes it on, its
 // descriptions left unspoken: on Windows the name and, but for plain text, the
-// value; on Linux the name and the text (where Orca finds a drop-down list's value).
+// value; on Linux the name and the text (where Orca finds a drop-down list's
+// value), read run by run of its attributes as Orca reads it.
 inline QStringList heard(QWidget *control)
 {
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
@@ -91,8 +92,15 @@ inline QStringList heard(QWidget *control)
     if (i->role() != QAccessible::StaticText)
         heard << i->text(QAccessible::Value);
 #else
-    if (QAccessibleTextInterface *text = i->textInterface())
-        heard << text->text(0, text->characterCount());
+    if (QAccessibleTextInterface *text = i->textInterface()) {
+        QString read;
+        for (int at = 0, start = 0, end = 0; at < text->characterCount();
+             at = std::max(end, at + 1)) {
+            text->attributes(at, &start, &end);
+            read += text->text(std::max(start, at), end);
+        }
+        heard << read;
+    }
 #endif
     return heard;
 }
