@@ -23,6 +23,9 @@ struct Opening
 
 template <class Make> Opening open(Make &&make)
 {
+    // What the window before left behind is not this one's to pay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
     Opening opening;
     decltype(make()) window;
     opening.made = medianMs(1, [&] { window = make(); });
