@@ -9,6 +9,8 @@
 class ItemBox : public QComboBox
 {
     Q_OBJECT
+    // The number a window binds to its field.
+    Q_PROPERTY(int itemId READ itemId WRITE setItemId USER true)
 
 public:
     explicit ItemBox(QWidget *parent = nullptr);

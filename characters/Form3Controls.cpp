@@ -1,4 +1,4 @@
-// Building the character editor's controls, their arrangement and tab order.
+// The character editor's layout: its controls, where they stand, their tab order.
 #include "characters/Form3.h"
 
 #include "catalogue/ItemBox.h"
@@ -13,135 +13,103 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <vector>
 
 using namespace EditorControls;
 namespace F = CharacterField;
 
 namespace {
 
-constexpr std::array<const char *, 5> statNames = {"STRTXT", "AGITXT", "STAMTXT", "INTLTXT",
-                                                   "SPIRTXT"};
-constexpr std::array<const char *, slotCount> itemNames = {"RHCBO", "LHCBO", "HeadCBO", "BodyCBO",
-                                                           "ArmCBO"};
-constexpr std::array<const char *, slotCount> amountNames = {"RHAMTTXT", "LHAMTTXT", "HeadAMTTXT",
-                                                             "BodyAMTTXT", "ArmAMTTXT"};
-
 // Sizes of the window's design, in twips.
-constexpr int textBoxWidth = 825;
-constexpr int amountBoxWidth = 345;
-constexpr int itemBoxWidth = 2235;
-constexpr int buttonWidth = 1485;
-constexpr int listWidth = 1455;
+constexpr RecordList characterList{"CharLST", "Character list", "Charcter 15", 1455, 3570};
+constexpr int textBoxWidth = 825, amountBoxWidth = 345, itemBoxWidth = 2235;
+
+// The equipment slots' controls, in the record's order.
+constexpr const char *itemBoxes[slotCount] = {"RHCBO", "LHCBO", "HeadCBO", "BodyCBO", "ArmCBO"};
+constexpr const char *amountBoxes[slotCount] = {"RHAMTTXT", "LHAMTTXT", "HeadAMTTXT", "BodyAMTTXT",
+                                                "ArmAMTTXT"};
+
+void addRow(QGridLayout *grid, int row, QWidget *control, const QString &caption)
+{
+    grid->addWidget(labelFor(control, caption), row, 0);
+    grid->addWidget(control, row, 1, Qt::AlignLeft);
+}
 
 } // namespace
 
 void Form3::createControls()
 {
-    CharLST = createRecordList(this, "CharLST", QStringLiteral("Character list"));
+    CharLST = makeRecordControls(characterList, &Form3::CharLST_Click, &Form3::ApplyCMD_Click);
     for (int index = 0; index < CharacterRecord::table.count; ++index)
         CharLST->addItem(QStringLiteral("Charcter %1").arg(index + 1));
-
-    Frame1 = new QGroupBox(this);
+    auto *Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setAccessibleName(QStringLiteral("Character record"));
+    std::vector<QWidget *> order = {CharLST};
 
-    NameTXT = createNumberBox(Frame1, "NameTXT", QStringLiteral("Name:"), 6);
-    NameTXT->setEnabled(false);
-    showReadOnly(NameTXT);
-    LVTXT = createNumberBox(Frame1, "LVTXT", caption(F::level), 6);
-    EXPTXT = createNumberBox(Frame1, "EXPTXT", caption(F::exp), 8);
-    HPTXT = createNumberBox(Frame1, "HPTXT", caption(F::hp), 4);
-    MPTXT = createNumberBox(Frame1, "MPTXT", caption(F::mp), 4);
-    for (std::size_t i = 0; i < m_statBoxes.size(); ++i)
-        m_statBoxes[i] = createNumberBox(Frame1, statNames[i], caption(F::stats[i]), 3);
+    // Left, top to bottom: Name, then the numbers, each box as wide as the widest EXP.
+    const NumberBox numbers[] = {
+        {"LVTXT", F::level, 6},      {"EXPTXT", F::exp, 8},       {"HPTXT", F::hp, 4},
+        {"MPTXT", F::mp, 4},         {"STRTXT", F::stats[0], 3},  {"AGITXT", F::stats[1], 3},
+        {"STAMTXT", F::stats[2], 3}, {"INTLTXT", F::stats[3], 3}, {"SPIRTXT", F::stats[4], 3}};
+    auto *left = new QGridLayout;
+    left->setVerticalSpacing(2);
+    order.push_back(nameBox(Frame1, 6));
+    for (const NumberBox &number : numbers)
+        order.push_back(addNumberBox(Frame1, number));
+    for (std::size_t row = 1; row < order.size(); ++row) {
+        setWidthFor(static_cast<QLineEdit *>(order[row]), WidestText::int32, textBoxWidth);
+        addRow(left, int(row - 1), order[row], order[row]->accessibleName());
+    }
+    left->setRowStretch(int(order.size()), 1);
 
+    // Right, top to bottom: each slot's item and amount beside a line, the
+    // primary hand, the unknown byte.
+    auto *right = new QGridLayout;
+    right->setVerticalSpacing(2);
     for (std::size_t i = 0; i < slotCount; ++i) {
-        m_itemBoxes[i] = new ItemBox(Frame1);
-        m_itemBoxes[i]->setObjectName(QString::fromLatin1(itemNames[i]));
-        m_itemBoxes[i]->setAccessibleName(caption(F::itemId[i]));
-        m_amountBoxes[i] = createNumberBox(Frame1, amountNames[i], caption(F::amount[i]), 2);
+        auto *items = new ItemBox(Frame1);
+        bind(items, itemBoxes[i], F::itemId[i], caption(F::itemId[i]));
+        items->setMinimumWidth(twips(itemBoxWidth));
+        connect(items, &ItemBox::activated, this,
+                [this, i](int position) { equipmentPicked(Slot(i), position); });
+        QLineEdit *amount = addNumberBox(Frame1, {amountBoxes[i], F::amount[i], 2});
+        setWidthFor(amount, WidestText::byte, amountBoxWidth);
         // These amounts are the item id's high byte; they follow the item picked.
-        m_amountBoxes[i]->setEnabled(!amountSharesIdByte(Slot(i)));
-    }
-
-    LHOPT = new QRadioButton(QStringLiteral("Left Handed"), Frame1);
-    RHOPT = new QRadioButton(QStringLiteral("Right Handed"), Frame1);
-    LROPT = new QRadioButton(QStringLiteral("Ambidextrous"), Frame1);
-    m_handGroup = new QButtonGroup(this);
-    m_handGroup->addButton(LHOPT, 1); // in tab order, each with its hand code
-    m_handGroup->addButton(RHOPT, 0);
-    m_handGroup->addButton(LROPT, 2);
-    LHOPT->setObjectName(QStringLiteral("LHOPT"));
-    RHOPT->setObjectName(QStringLiteral("RHOPT"));
-    LROPT->setObjectName(QStringLiteral("LROPT"));
-
-    UNKTXT = createNumberBox(Frame1, "UNKTXT", caption(F::unknown), 3);
-
-    ApplyCMD = createButton(this, QStringLiteral("Apply"), "ApplyCMD");
-    CancelCMD = createButton(this, QStringLiteral("Cancel"), "CancelCMD");
-    for (QPushButton *button : {ApplyCMD, CancelCMD})
-        button->setMinimumWidth(twips(buttonWidth));
-}
-
-void Form3::arrangeControls()
-{
-    auto *fields = new QGridLayout;
-    fields->setVerticalSpacing(2);
-    std::vector<QLineEdit *> column = {NameTXT, LVTXT, EXPTXT, HPTXT, MPTXT};
-    column.insert(column.end(), m_statBoxes.begin(), m_statBoxes.end());
-    // Each box labelled with the name it is announced by; one width for the
-    // column: that of the widest EXP.
-    for (std::size_t row = 0; row < column.size(); ++row) {
-        QLineEdit *box = column[row];
-        fields->addWidget(labelFor(box, box->accessibleName()), int(row), 0);
-        fields->addWidget(box, int(row), 1);
-        setWidthFor(box, WidestText::int32, textBoxWidth);
-    }
-    fields->setRowStretch(int(column.size()), 1);
-
-    auto *equipment = new QGridLayout;
-    equipment->setVerticalSpacing(2);
-    for (std::size_t i = 0; i < slotCount; ++i) {
-        const int row = int(i);
-        equipment->addWidget(labelFor(m_itemBoxes[i], caption(F::itemId[i])), row, 0);
-        equipment->addWidget(m_itemBoxes[i], row, 1);
-        m_itemBoxes[i]->setMinimumWidth(twips(itemBoxWidth));
-        equipment->addWidget(m_amountBoxes[i], row, 3);
-        setWidthFor(m_amountBoxes[i], WidestText::byte, amountBoxWidth);
+        amount->setEnabled(!amountSharesIdByte(Slot(i)));
+        addRow(right, int(i), items, items->accessibleName());
+        right->addWidget(amount, int(i), 3);
+        order.insert(order.end(), {items, amount});
     }
     auto *line = new QFrame(Frame1);
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
-    equipment->addWidget(line, 0, 2, slotCount, 1);
+    right->addWidget(line, 0, 2, slotCount, 1);
 
-    auto *handLabel = labelFor(LHOPT, caption(F::hand));
-    keepTabStopOnChosen(m_handGroup, handLabel);
-    equipment->addWidget(handLabel, slotCount, 0);
-    equipment->addWidget(LHOPT, slotCount, 1, 1, 3, Qt::AlignLeft);
-    equipment->addWidget(RHOPT, slotCount + 1, 1, 1, 3, Qt::AlignLeft);
-    equipment->addWidget(LROPT, slotCount + 2, 1, 1, 3, Qt::AlignLeft);
-    equipment->addWidget(labelFor(UNKTXT, caption(F::unknown)), slotCount + 3, 0);
-    equipment->addWidget(UNKTXT, slotCount + 3, 1, Qt::AlignLeft);
+    m_handGroup = makeOptionGroup(
+        Frame1,
+        {{"LHOPT", "Left Handed", 1}, {"RHOPT", "Right Handed", 0}, {"LROPT", "Ambidextrous", 2}});
+    const QList<QAbstractButton *> hands = m_handGroup->buttons();
+    QLabel *handLabel = labelFor(hands.first(), caption(F::hand));
+    labelOptionGroup(m_handGroup, handLabel);
+    right->addWidget(handLabel, slotCount, 0);
+    for (int i = 0; i < hands.size(); ++i)
+        right->addWidget(hands[i], slotCount + i, 1, 1, 3, Qt::AlignLeft);
+    QLineEdit *UNKTXT = addNumberBox(Frame1, {"UNKTXT", F::unknown, 3});
     setWidthFor(UNKTXT, WidestText::int32, textBoxWidth);
-    equipment->setRowStretch(slotCount + 4, 1);
+    addRow(right, slotCount + 3, UNKTXT, UNKTXT->accessibleName());
+    right->setRowStretch(slotCount + 4, 1);
+    order.insert(order.end(), hands.begin(), hands.end());
+    order.insert(order.end(), {CancelCMD, ApplyCMD, UNKTXT});
 
     auto *frame = new QHBoxLayout(Frame1);
     frame->setContentsMargins(8, 8, 8, 8);
     frame->setSpacing(12);
-    frame->addLayout(fields);
-    frame->addLayout(equipment);
-
-    CharLST->setFixedWidth(twips(listWidth));
+    frame->addLayout(left);
+    frame->addLayout(right);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ApplyCMD);
     buttons->addWidget(CancelCMD);
-
     auto *window = new QGridLayout(this);
     window->setContentsMargins(6, 6, 6, 6);
     window->setSpacing(6);
@@ -149,12 +117,5 @@ void Form3::arrangeControls()
     window->addWidget(Frame1, 0, 1);
     window->addLayout(buttons, 1, 1);
     window->setSizeConstraint(QLayout::SetFixedSize);
-
-    std::vector<QWidget *> order = {CharLST, NameTXT, LVTXT, EXPTXT, HPTXT, MPTXT};
-    order.insert(order.end(), m_statBoxes.begin(), m_statBoxes.end());
-    for (std::size_t i = 0; i < slotCount; ++i)
-        order.insert(order.end(), {m_itemBoxes[i], m_amountBoxes[i]});
-    order.insert(order.end(), {LHOPT, RHOPT, LROPT, CancelCMD, ApplyCMD, UNKTXT});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    tabOrder(order);
 }

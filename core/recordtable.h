@@ -125,6 +125,17 @@ template <class Held> void set(std::optional<Held> &member, std::int64_t value)
     member = Held(value);
 }
 
+// A member's number, or nothing for an empty std::optional.
+template <class Held> std::optional<std::int64_t> valueOf(const Held &member)
+{
+    return std::int64_t(member);
+}
+
+template <class Held> std::optional<std::int64_t> valueOf(const std::optional<Held> &member)
+{
+    return member ? std::optional<std::int64_t>(*member) : std::nullopt;
+}
+
 template <class Held>
 void add(RomWrites &writes, std::uint64_t record, const RecordField &field, const Held &member)
 {

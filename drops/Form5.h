@@ -2,14 +2,7 @@
 
 #include "shell/EditorDialog.h"
 
-#include <array>
-
-class ItemBox;
 class QButtonGroup;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 // The monster item editor: steps through the drop records and writes the
 // shown one back on "Apply". It closes itself over a record it cannot take.
@@ -22,8 +15,6 @@ public:
 
 private:
     void createControls();
-    void arrangeControls();
-    void connectControls();
 
     void LoadItemIndexes();
     void LoadItems();
@@ -32,16 +23,9 @@ private:
     void ItemLST_Click();
     void ItemOPT_Click(int chanceClass); // Item01OPT..Item04OPT
     void ApplyCMD_Click();
-    void CancelCMD_Click();
 
     void refuseRecord();
 
     QListWidget *ItemLST = nullptr;
-    QLineEdit *INT01TXT = nullptr;
-    QLineEdit *Byte03TXT = nullptr;
-    QButtonGroup *m_chanceGroup = nullptr;
-    std::array<QRadioButton *, 4> ItemOPT{}; // Item01OPT..Item04OPT: classes 0..3
-    std::array<ItemBox *, 4> ItemCBO{};      // Item01CBO..Item04CBO
-    QPushButton *ApplyCMD = nullptr;
-    QPushButton *CancelCMD = nullptr;
+    QButtonGroup *m_chanceGroup = nullptr; // Item01OPT..Item04OPT: classes 0..3
 };

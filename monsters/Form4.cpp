@@ -1,117 +1,61 @@
 #include "monsters/Form4.h"
 
-#include "core/fieldcheck.h"
 #include "core/numbertext.h"
 #include "core/romfile.h"
 #include "shell/QuietProgressBar.h"
-#include "shell/ShownRecordReload.h"
-#include "shell/editorcontrols.h"
 #include "shell/pendingevents.h"
 
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
-using namespace EditorControls;
-
-namespace {
-
-constexpr int byteCap = 255;
-constexpr int wordCap = 65535;
-
-// The change rule of the capped boxes: a number above the cap becomes the cap.
-// Anything else, an empty text or one that is no number included, is left
-// alone until "Apply" checks it.
-void capAt(QLineEdit *box, int cap)
-{
-    if (NumberText::isAbove(box->text().toStdString(), cap))
-        box->setText(QString::number(cap));
-}
-
-} // namespace
+namespace F = MonsterField;
 
 Form4::Form4(RomFile &rom, Desktop &desktop, QWidget *parent)
     : EditorDialog(rom, desktop, "Form4", QStringLiteral("Monster Stats Editor"), parent)
 {
     createControls();
-    arrangeControls();
-    connectControls();
+    // The change rules, each capping its box at its field's maximum.
+    const std::pair<const RecordField &, void (Form4::*)()> rules[] = {
+        {F::str, &Form4::STRTXT_Change},           {F::def, &Form4::DEFTXT_Change},
+        {F::magPower, &Form4::MAGPowerTXT_Change}, {F::magDef, &Form4::MAGDEFTXT_Change},
+        {F::exp, &Form4::EXPTXT_Change},           {F::vesk, &Form4::VeskTXT_Change}};
+    for (const auto &[field, rule] : rules)
+        connect(boxFor(field), &QLineEdit::textChanged, this, rule);
     Form_Load();
     MonsterLST->setFocus();
-}
-
-void Form4::connectControls()
-{
-    connect(MonsterLST, &QListWidget::itemSelectionChanged, this, &Form4::MonsterLST_Click);
-    new ShownRecordReload(
-        MonsterLST, [this] { return selectedMonster(); }, [this] { MonsterLST_Click(); });
-    connect(STRTXT, &QLineEdit::textChanged, this, &Form4::STRTXT_Change);
-    connect(DEFTXT, &QLineEdit::textChanged, this, &Form4::DEFTXT_Change);
-    connect(MAGPowerTXT, &QLineEdit::textChanged, this, &Form4::MAGPowerTXT_Change);
-    connect(MAGDEFTXT, &QLineEdit::textChanged, this, &Form4::MAGDEFTXT_Change);
-    connect(EXPTXT, &QLineEdit::textChanged, this, &Form4::EXPTXT_Change);
-    connect(VeskTXT, &QLineEdit::textChanged, this, &Form4::VeskTXT_Change);
-    connect(ApplyCMD, &QPushButton::clicked, this, &Form4::ApplyCMD_Click);
-    connect(CancelCMD, &QPushButton::clicked, this, &Form4::CancelCMD_Click);
-}
-
-int Form4::selectedMonster() const
-{
-    const auto rows = MonsterLST->selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 // ---- Records ----
 
 void Form4::SaveMonsterData()
 {
-    namespace F = MonsterField;
-    const int n = selectedMonster();
-    if (n < 0)
-        return;
-    FieldCheck check;
-    MonsterRecord record;
-    record.hp = take(check, HPTXT, F::hp);
-    // -32768..-1 wrap to their 16-bit two's complement.
-    record.exp = std::uint16_t(take(check, EXPTXT, MonsterRecord::wordMin, MonsterRecord::wordMax));
-    record.vesk =
-        std::uint16_t(take(check, VeskTXT, MonsterRecord::wordMin, MonsterRecord::wordMax));
-    record.str = take(check, STRTXT, F::str);
-    record.def = take(check, DEFTXT, F::def);
-    record.magDef = take(check, MAGDEFTXT, F::magDef);
-    record.magPower = take(check, MAGPowerTXT, F::magPower);
-    applyRecord(check, recordWrites(n, record));
+    const int n = shownIndex();
+    if (n >= 0)
+        applyShown(n, MonsterRecord());
 }
 
 void Form4::LoadMonsterData()
 {
-    const int n = selectedMonster();
-    const auto record = readShownRecord<MonsterRecord>(n, ApplyCMD);
+    const int n = shownIndex();
+    const auto record = readShownRecord<MonsterRecord>(n);
     if (!record) {
         warn(QStringLiteral("Monster %1 could not be read from the ROM file.\n\n%2")
                  .arg(QString::number(n), QString::fromStdString(m_rom.errorString())));
         return;
     }
     m_record = *record;
-    showNumber(HPTXT, m_record.hp);
-    showNumber(STRTXT, m_record.str);
-    showNumber(DEFTXT, m_record.def);
-    showNumber(MAGPowerTXT, m_record.magPower);
-    showNumber(MAGDEFTXT, m_record.magDef);
-    for (std::size_t i = 0; i < m_unknownBoxes.size(); ++i)
-        showNumber(m_unknownBoxes[i], m_record.unknowns[i]);
+    showFields(m_record);
     LoadEXP();
     LoadVesk();
 }
 
 void Form4::LoadEXP()
 {
-    showNumber(EXPTXT, m_record.exp);
+    showField(F::exp, m_record.exp);
 }
 
 void Form4::LoadVesk()
 {
-    showNumber(VeskTXT, m_record.vesk);
+    showField(F::vesk, m_record.vesk);
 }
 
 void Form4::LoadMonsters()
@@ -136,48 +80,53 @@ void Form4::Form_Load()
 
 void Form4::MonsterLST_Click()
 {
-    if (selectedMonster() >= 0)
+    if (shownIndex() >= 0)
         LoadMonsterData();
     else
-        clearRecord(ApplyCMD); // the selection was cleared (Ctrl+click): nothing to write to
+        clearRecord(); // the selection was cleared (Ctrl+click): nothing to write to
+}
+
+// A number above the field's maximum becomes the maximum. Anything else, an
+// empty text or one that is no number included, is left alone until "Apply"
+// checks it.
+void Form4::capAtMaximum(const RecordField &field)
+{
+    QLineEdit *box = boxFor(field);
+    if (NumberText::isAbove(box->text().toStdString(), field.maximum()))
+        box->setText(QString::number(field.maximum()));
 }
 
 void Form4::STRTXT_Change()
 {
-    capAt(STRTXT, byteCap);
+    capAtMaximum(F::str);
 }
 
 void Form4::DEFTXT_Change()
 {
-    capAt(DEFTXT, byteCap);
+    capAtMaximum(F::def);
 }
 
 void Form4::MAGPowerTXT_Change()
 {
-    capAt(MAGPowerTXT, byteCap);
+    capAtMaximum(F::magPower);
 }
 
 void Form4::MAGDEFTXT_Change()
 {
-    capAt(MAGDEFTXT, byteCap);
+    capAtMaximum(F::magDef);
 }
 
 void Form4::EXPTXT_Change()
 {
-    capAt(EXPTXT, wordCap);
+    capAtMaximum(F::exp);
 }
 
 void Form4::VeskTXT_Change()
 {
-    capAt(VeskTXT, wordCap);
+    capAtMaximum(F::vesk);
 }
 
 void Form4::ApplyCMD_Click()
 {
     SaveMonsterData();
-}
-
-void Form4::CancelCMD_Click()
-{
-    reject();
 }

@@ -34,11 +34,6 @@ struct MonsterRecord
 {
     static constexpr RecordTable table{"monster stats", 0xF9114, 253, 28};
 
-    // EXP and Vesk are shown unsigned, but "Apply" also takes -32768..-1 and
-    // stores them as their 16-bit two's complement.
-    static constexpr std::int64_t wordMin = -32768;
-    static constexpr std::int64_t wordMax = 65535;
-
     std::int32_t hp = 0;
     std::uint16_t exp = 0;
     std::uint16_t vesk = 0;

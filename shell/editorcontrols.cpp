@@ -1,47 +1,19 @@
 #include "shell/editorcontrols.h"
 
-#include "core/fieldcheck.h"
 #include "core/numbertext.h"
-#include "shell/SpeaksCurrent.h"
 #include "shell/TypingLimit.h"
 #include "shell/boxwidth.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace EditorControls {
 
-QPushButton *createButton(QWidget *parent, const QString &caption, const char *name)
+QString caption(const RecordField &field)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QListWidget *createRecordList(QWidget *parent, const char *name, const QString &accessibleName)
-{
-    auto *list = new SpeaksCurrent<QListWidget>(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setAccessibleName(accessibleName);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true); // hundreds of entries of one height
-    return list;
-}
-
-QLineEdit *createNumberBox(QWidget *parent, const char *name, const QString &accessibleName,
-                           int typingLimit)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(accessibleName);
-    if (typingLimit > 0)
-        new TypingLimit(typingLimit, box);
-    return box;
+    return QString::fromLatin1(field.name) + QLatin1Char(':');
 }
 
 QLabel *labelFor(QWidget *control, const QString &text)
@@ -64,6 +36,17 @@ void showReadOnly(QLineEdit *box)
     box->setPalette(palette);
 }
 
+QLineEdit *nameBox(QWidget *parent, int typingLimit)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QStringLiteral("NameTXT"));
+    box->setAccessibleName(QStringLiteral("Name:"));
+    box->setMaxLength(typingLimit);
+    box->setEnabled(false);
+    showReadOnly(box);
+    return box;
+}
+
 void uncheckAll(QButtonGroup *group)
 {
     group->setExclusive(false);
@@ -72,21 +55,9 @@ void uncheckAll(QButtonGroup *group)
     group->setExclusive(true);
 }
 
-QString caption(const RecordField &field)
-{
-    return QString::fromLatin1(field.name) + QLatin1Char(':');
-}
-
 void showNumber(QLineEdit *box, std::int64_t value)
 {
     TypingLimit::showText(box, QString::fromStdString(NumberText::fromValue(value)));
-}
-
-std::int64_t take(FieldCheck &check, const QLineEdit *box, std::int64_t min, std::int64_t max,
-                  const QString &label)
-{
-    const QString name = label.isEmpty() ? box->accessibleName() : label;
-    return check.take(name.toStdString(), box->text().toStdString(), min, max);
 }
 
 } // namespace EditorControls
