@@ -31,7 +31,7 @@ public:
     virtual bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size);
     // Puts everything written so far on the disk.
     virtual bool sync();
-    std::optional<std::uint64_t> size();
+    virtual std::optional<std::uint64_t> size();
     enum class Identity
     {
         Same,     // the name still names this very file

@@ -188,9 +188,14 @@ private slots:
         // an item box says so of a new placeholder, as of a new entry.
         ItemBox box;
         const ToldEvents told;
-        for (const int id : {0x1A5, 0x1A6, 3, -1, -1})
+        for (const int id : {0x1A5, 0x1A6, 3, -1, -1, 0x1A5, -1}) {
             box.setItemId(id);
-        QCOMPARE(told.of(QAccessible::ValueChanged).size(), 4);
+            const QString shown =
+                box.currentIndex() >= 0 ? box.currentText() : box.placeholderText();
+            const auto notices = told.of(QAccessible::ValueChanged);
+            QCOMPARE(notices.isEmpty() ? "(none)" : notices.last().name, shown);
+        }
+        QVERIFY(box.itemId() == -1 && box.currentIndex() == -1 && box.placeholderText().isEmpty());
     }
 
     // Tab into a record list names the record shown; into an option group, the
@@ -231,6 +236,33 @@ private slots:
                 qPrintable(QString(from) + ": " + (focus.isEmpty() ? "-" : focus.last().name)));
             QVERIFY(!qobject_cast<QRadioButton *>(focus.last().object) || focus.last().checked);
         }
+    }
+
+    // Each editor's title, and how many characters each box takes from the keyboard.
+    void titlesAndTypingLimits()
+    {
+        EditorWindow<Form3> characters(editable());
+        EditorWindow<Form4> monsters(editable());
+        monsters.select(0);
+        EditorWindow<Form5> drops(editable());
+        QStringList seen;
+        for (QDialog *window :
+             {static_cast<QDialog *>(&characters.window), static_cast<QDialog *>(&monsters.window),
+              static_cast<QDialog *>(&drops.window)}) {
+            seen << window->windowTitle();
+            for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+                if (box->isEnabled() && !box->isReadOnly() && !box->isHidden()) {
+                    box->selectAll();
+                    QTest::keyClicks(box, QString(13, '0'));
+                    seen << box->objectName() + '=' + QString::number(box->text().size());
+                }
+            }
+        }
+        QCOMPARE(seen.join(' '),
+                 "Character Stats Editor LVTXT=6 EXPTXT=8 HPTXT=4 MPTXT=4 STRTXT=3 AGITXT=3 "
+                 "STAMTXT=3 INTLTXT=3 SPIRTXT=3 RHAMTTXT=2 LHAMTTXT=2 UNKTXT=3 "
+                 "Monster Stats Editor HPTXT=8 EXPTXT=8 VeskTXT=5 STRTXT=3 DEFTXT=3 "
+                 "MAGPowerTXT=3 MAGDEFTXT=3 Monster Item Editor INT01TXT=5");
     }
 
     void everyEditorRoundTripsReloadsAndShowsNoRecordItCouldNotRead()

@@ -68,6 +68,29 @@ struct Opened
     Opened() { EXPECT_TRUE(rom.open(file.path()) && snapshot.take(rom, 16, 16)); }
 };
 
+// A record that does not lie wholly inside the file (the file would grow), one
+// another program changed since it was loaded, one that was never loaded: nothing
+// is written, and the message says why.
+TEST(Apply, RefusesAndWritesNothing)
+{
+    const std::tuple<std::function<void(Opened &)>, ApplyResult::Status, const char *> cases[] = {
+        {[](Opened &o) { std::filesystem::resize_file(o.file.path(), 20); },
+         ApplyResult::OutsideFile, "does not lie wholly inside the ROM file"},
+        {[](Opened &o) { o.file.poke(18, {0x55}); }, ApplyResult::ChangedOnDisk,
+         "changed on disk by another program"},
+        {[](Opened &o) { o.snapshot = RecordSnapshot(); }, ApplyResult::NotLoaded,
+         "could not be read from the ROM file"}};
+    for (const auto &[change, status, why] : cases) {
+        Opened o;
+        change(o);
+        const Bytes before = o.file.bytes();
+        const ApplyResult result = applyWrites(o.rom, o.snapshot, {write8(16, 1), write16(18, 2)});
+        EXPECT_EQ(result.status, status);
+        EXPECT_NE(result.message.find(why), std::string::npos) << result.message;
+        EXPECT_EQ(o.file.bytes(), before) << why;
+    }
+}
+
 // Another program saves a new file over the name, or deletes it: the open file
 // is no longer the one at the name, and writing into it would be lost.
 TEST(Apply, RefusesWhenTheNameNoLongerNamesTheOpenFile)
@@ -171,6 +194,15 @@ TEST(Apply, NamesItsOwnFailedChecks)
     EXPECT_EQ(result.status, ApplyResult::ReadBackFailed);
     EXPECT_NE(result.message.find("\n\nCannot read: "), std::string::npos) << result.message;
     EXPECT_FALSE(written.snapshot.isTaken());
+    Opened unknown; // the length cannot be read after a write: Apply stops, what it wrote synced
+    unknown.rom.sizeFailsAfterWrite = 1;
+    result = applyWrites(unknown.rom, unknown.snapshot, {write8(16, 1), write8(17, 2)});
+    EXPECT_EQ(result.status, ApplyResult::CheckFailed);
+    EXPECT_NE(result.message.find("length could not be checked after a write, so Apply stopped "
+                                  "after 1 of 2 fields"),
+              std::string::npos)
+        << result.message;
+    EXPECT_EQ(unknown.rom.syncs, 1);
 #ifndef _WIN32
     o.rom.readsFail = false;
     std::filesystem::rename(o.file.path(), o.file.folder() / "aside.gba");
@@ -224,16 +256,19 @@ TEST(RomFile, RefusesWindowsDeviceNamesBeforeOpening)
 
 // ---- Number text ----
 
-// Which texts are numbers, and their range, are fuzzed; the rounding is shown here.
+// The rounding, the range, and texts that are not numbers (fuzzed as well, on Linux).
 TEST(NumberText, RoundsHalfToEvenWithinTheRange)
 {
     using Range = std::pair<std::int64_t, std::int64_t>;
     const Range byte{0, 255}, int32{INT32_MIN, INT32_MAX};
     const std::optional<std::int64_t> no;
     const std::tuple<const char *, Range, std::optional<std::int64_t>> cases[] = {
-        {"2.5", byte, 2},  {"3.5", byte, 4},  {"2.5000001", byte, 3},   {" .5 ", byte, 0},
-        {"-0.4", byte, 0}, {"007", byte, 7},  {"255.5", byte, no},      {"-2.5", int32, -2},
-        {"-1", byte, no},  {"1 2", byte, no}, {"2147483648", int32, no}};
+        {"2.5", byte, 2},     {"3.5", byte, 4},          {"2.5000001", byte, 3},
+        {" .5 ", byte, 0},    {"-0.4", byte, 0},         {"007", byte, 7},
+        {"255.5", byte, no},  {"-2.5", int32, -2},       {"-1", byte, no},
+        {"1 2", byte, no},    {"2147483648", int32, no}, {"0x10", byte, no},
+        {"1,000", int32, no}, {"1e3", int32, no},        {"", byte, no},
+        {"-", byte, no}};
     for (const auto &[text, range, expected] : cases)
         EXPECT_EQ(NumberText::toValue(text, range.first, range.second), expected) << text;
 }

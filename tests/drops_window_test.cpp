@@ -61,7 +61,8 @@ private slots:
         e.select(30);
         QCOMPARE(e.desktop.messages.size(), 1);
         const QString text = e.desktop.messages[0].text;
-        QVERIFY(text.startsWith("You have loaded a NON US ROM or put in a value more than 3"));
+        QCOMPARE(text, "You have loaded a NON US ROM or put in a value more than 3 in this offset, "
+                       "please correct this or restore the US ROM.");
         QCOMPARE(e.shown(chance.mid(1)), "0 0 0 0");
         QVERIFY(!e.window.isVisible() && e.file.bytes() == e.original);
 

@@ -9,17 +9,19 @@ class MonstersWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Typing is capped at the field's maximum; what does not convert is refused, all
-    // together; a negative number goes into an unsigned word as stored.
+    // Every capped box caps what is typed above its field's maximum; HP has no cap.
+    // What does not convert is refused, all together; a negative number goes
+    // into an unsigned word as stored.
     void capsTypingRefusesWhatDoesNotConvertAndWritesNegativeWords()
     {
         Editor e(TestImage::pattern());
         e.select(5);
         const std::tuple<const char *, QString, QString> typed[] = {
-            {"STRTXT", "256", "255"},          {"STRTXT", "1234", "123"},
-            {"MAGPowerTXT", "300", "255"},     {"EXPTXT", "70000", "65535"},
-            {"EXPTXT", "65535.5", "65535"},    {"VeskTXT", "123456", "12345"},
-            {"HPTXT", "123456789", "12345678"}};
+            {"STRTXT", "256", "255"},         {"STRTXT", "255", "255"},
+            {"DEFTXT", "300", "255"},         {"MAGPowerTXT", "300", "255"},
+            {"MAGDEFTXT", "256", "255"},      {"EXPTXT", "70000", "65535"},
+            {"EXPTXT", "65535.5", "65535"},   {"VeskTXT", "99999", "65535"},
+            {"HPTXT", "99999999", "99999999"}};
         for (const auto &[name, text, result] : typed) {
             e.type(name, text);
             QCOMPARE(e.get(name)->text(), result);

@@ -8,7 +8,8 @@
 // A ROM file on a failing disk: reads fail while readsFail is set (from the first sync
 // on with readsFailAfterSync), the write numbered failingWrite (from 1) fails, and so
 // does the first sync with syncFails. beforeWrite(n): another program before write n.
-// syncs counts the syncs asked for.
+// syncs counts the syncs asked for; the file's length cannot be read once write
+// sizeFailsAfterWrite is done.
 class FlakyRom : public RomFile
 {
 public:
@@ -18,6 +19,7 @@ public:
     std::function<void(int)> beforeWrite = [](int) {};
     bool readsFailAfterSync = false;
     int syncs = 0;
+    int sizeFailsAfterWrite = 0;
 
     bool read(std::uint64_t offset, std::uint8_t *data, std::size_t size) override
     {
@@ -26,7 +28,16 @@ public:
     bool write(std::uint64_t offset, const std::uint8_t *data, std::size_t size) override
     {
         beforeWrite(++m_writes);
-        return m_writes == failingWrite ? fail("Cannot write") : RomFile::write(offset, data, size);
+        const bool ok =
+            m_writes == failingWrite ? fail("Cannot write") : RomFile::write(offset, data, size);
+        m_written = m_writes;
+        return ok;
+    }
+    std::optional<std::uint64_t> size() override
+    {
+        if (sizeFailsAfterWrite > 0 && m_written >= sizeFailsAfterWrite)
+            return fail("Cannot stat"), std::nullopt;
+        return RomFile::size();
     }
     bool sync() override
     {
@@ -37,4 +48,5 @@ public:
 
 private:
     int m_writes = 0;
+    int m_written = 0;
 };
