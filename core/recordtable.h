@@ -45,8 +45,8 @@ template <class Value> struct Field : RecordField
     using Held = Value;
     static constexpr bool written = true;
 
-    constexpr Field(const char *name, std::uint32_t at)
-        : RecordField{name, at, sizeof(Value), std::is_signed_v<Value>}
+    constexpr Field(const char *fieldName, std::uint32_t offset)
+        : RecordField{fieldName, offset, sizeof(Value), std::is_signed_v<Value>}
     {
     }
 };

@@ -13,8 +13,8 @@ const QStringList chance = record.mid(1, 5);
 Bytes image(std::initializer_list<std::pair<int, Bytes>> records)
 {
     Bytes bytes = TestImage::random(5);
-    for (const auto &[index, record] : records)
-        TestImage::put(bytes, DropRecord::table.recordOffset(index), record);
+    for (const auto &[index, fields] : records)
+        TestImage::put(bytes, DropRecord::table.recordOffset(index), fields);
     return bytes;
 }
 
