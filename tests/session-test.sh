@@ -17,7 +17,7 @@ program="$1"
 work="$(mktemp -d)"
 pid=""
 wm=""
-trap '[ -z "$pid" ] || kill $pid 2>/dev/null; [ -z "$wm" ] || kill $wm 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # A window manager gives the windows focus as a desktop does.
 openbox >/dev/null 2>&1 &

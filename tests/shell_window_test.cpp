@@ -58,18 +58,9 @@ void closeFileDialogSoon(bool open)
     auto *timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, open] {
 #ifdef _WIN32
-        HWND dialog = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM found) {
-                wchar_t kind[8] = {};
-                GetClassNameW(window, kind, 8);
-                if (IsWindowVisible(window) && QString::fromWCharArray(kind) == "#32770")
-                    *reinterpret_cast<HWND *>(found) = window;
-                return TRUE;
-            },
-            LPARAM(&dialog));
-        if (!dialog)
+        const HWND dialog = GetActiveWindow();
+        wchar_t kind[8] = {};
+        if (!dialog || !GetClassNameW(dialog, kind, 8) || QString::fromWCharArray(kind) != "#32770")
             return;
         PostMessageW(dialog, WM_COMMAND, open ? IDOK : IDCANCEL, 0);
 #else
@@ -78,6 +69,7 @@ void closeFileDialogSoon(bool open)
             return;
         open ? dialog->accept() : dialog->reject();
 #endif
+        timer->stop(); // the modal loop it fired in may not delete it before the next dialog
         timer->deleteLater();
     });
     timer->start(50);
