@@ -15,9 +15,14 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
   set(zip_license ${zip_stage}/LICENSE)
 endif()
 set(zip_env TZ=UTC)
+set(zip_time "")
 if(DEFINED VELMORA_SOURCE_DATE_EPOCH)
   list(APPEND zip_env SOURCE_DATE_EPOCH=${VELMORA_SOURCE_DATE_EPOCH})
+  set(zip_time --timestamp ${VELMORA_SOURCE_DATE_EPOCH})
 endif()
+# CMake's zip writer records each member's owner and group, the builder's:
+# Debian's strip-nondeterminism puts the same in every build.
+find_program(VELMORA_STRIP_NONDETERMINISM strip-nondeterminism REQUIRED)
 
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/${zip_name}.zip
@@ -26,6 +31,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip
           ${CMAKE_COMMAND} -E env ${zip_env}
           ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${zip_name}.zip --format=zip ${zip_members}
+  COMMAND ${VELMORA_STRIP_NONDETERMINISM} --type zip ${zip_time} ${CMAKE_BINARY_DIR}/${zip_name}.zip
   DEPENDS VelmoraEditor ${zip_stage}/README.txt ${zip_license}
   COMMENT "Writing ${zip_name}.zip"
   VERBATIM)

@@ -15,7 +15,7 @@ package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
 tests) packages+=(dpkg-dev desktop-file-utils appstream lintian
     googletest libgtest-dev qt6-base-private-dev g++-mingw-w64-x86-64-posix qt6-base-dev-tools perl xz-utils
     wine wine64 xvfb xdotool clang-format nsis x11-utils openbox clang-14 libclang-rt-14-dev llvm-14
-    orca at-spi2-core dbus-daemon) ;;
+    orca at-spi2-core dbus-daemon strip-nondeterminism) ;;
 esac
 
 missing=()

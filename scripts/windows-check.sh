@@ -92,6 +92,8 @@ downloads=("VelmoraEditor-$version-win64.zip" "VelmoraEditor-$version-win64-setu
 again=build-windows-again
 rm -rf $again
 cmake --preset windows -B $again >/dev/null
+# Its files as another builder would own them (a root-only change, as CI runs).
+[ "$(id -u)" -ne 0 ] || chown -R 12345:12345 "$again/zip"
 cmake --build $again --target windows_zip windows_installer >/dev/null
 for download in "${downloads[@]}"; do
     cmp "build-windows/$download" "$again/$download" \
