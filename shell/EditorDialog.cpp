@@ -126,7 +126,7 @@ void EditorDialog::showField(const RecordField &field, std::int64_t value)
 }
 
 // The field's number as its control holds it; a text that does not convert
-// is noted in check under the control's caption.
+// is noted in check under the field's caption ("HP:").
 std::optional<std::int64_t> EditorDialog::takeField(FieldCheck &check,
                                                     const RecordField &field) const
 {
@@ -134,7 +134,7 @@ std::optional<std::int64_t> EditorDialog::takeField(FieldCheck &check,
     if (!binding)
         return std::nullopt;
     if (auto *box = qobject_cast<QLineEdit *>(binding->control))
-        return check.take(box->accessibleName().toStdString(), box->text().toStdString(),
+        return check.take(caption(field).toStdString(), box->text().toStdString(),
                           binding->accepted.minimum, binding->accepted.maximum);
     return binding->control->metaObject()->userProperty().read(binding->control).toLongLong();
 }
