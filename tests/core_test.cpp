@@ -1,6 +1,10 @@
+#include "catalogue/itemcatalogue.h"
+#include "characters/characterrecord.h"
 #include "core/applywrites.h"
 #include "core/devicename.h"
 #include "core/numbertext.h"
+#include "drops/droprecord.h"
+#include "monsters/monsterrecord.h"
 #include "tests/support/flakyrom.h"
 #include "tests/support/romimage.h"
 
@@ -9,6 +13,9 @@
 #include <array>
 #include <cerrno>
 #include <functional>
+#include <iomanip>
+#include <map>
+#include <sstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -69,8 +76,10 @@ struct Opened
 };
 
 // A record that does not lie wholly inside the file (the file would grow), one
-// another program changed since it was loaded, one that was never loaded: nothing
-// is written, and the message says why.
+// another program changed since it was loaded, one that was never loaded, one
+// whose name no longer names the open file (another program saved a new file
+// over it, or deleted it: writing would be lost): nothing is written, and the
+// message says why.
 TEST(Apply, RefusesAndWritesNothing)
 {
     const std::tuple<std::function<void(Opened &)>, ApplyResult::Status, const char *> cases[] = {
@@ -79,7 +88,18 @@ TEST(Apply, RefusesAndWritesNothing)
         {[](Opened &o) { o.file.poke(18, {0x55}); }, ApplyResult::ChangedOnDisk,
          "changed on disk by another program"},
         {[](Opened &o) { o.snapshot = RecordSnapshot(); }, ApplyResult::NotLoaded,
-         "could not be read from the ROM file"}};
+         "could not be read from the ROM file"},
+        {[](Opened &o) { // the old file moved aside, a new one put in its place
+             std::filesystem::rename(o.file.path(), o.file.folder() / "old.gba");
+             std::filesystem::copy_file(o.file.folder() / "old.gba", o.file.path());
+         },
+         ApplyResult::Replaced, "replaced or removed"},
+// Windows refuses to replace an open file, and keeps a deleted one's name until it is closed.
+#ifndef _WIN32
+        {[](Opened &o) { std::filesystem::remove(o.file.path()); }, ApplyResult::Replaced,
+         "replaced or removed"},
+#endif
+    };
     for (const auto &[change, status, why] : cases) {
         Opened o;
         change(o);
@@ -88,32 +108,6 @@ TEST(Apply, RefusesAndWritesNothing)
         EXPECT_EQ(result.status, status);
         EXPECT_NE(result.message.find(why), std::string::npos) << result.message;
         EXPECT_EQ(o.file.bytes(), before) << why;
-    }
-}
-
-// Another program saves a new file over the name, or deletes it: the open file
-// is no longer the one at the name, and writing into it would be lost.
-TEST(Apply, RefusesWhenTheNameNoLongerNamesTheOpenFile)
-{
-    const std::function<void(const TempRom &)> changes[] = {
-        [](const TempRom &file) { // the old file moved aside, a new one put in its place
-            std::filesystem::rename(file.path(), file.folder() / "old.gba");
-            std::filesystem::copy_file(file.folder() / "old.gba", file.path());
-        },
-// Windows refuses to replace an open file, and keeps a deleted one's name until it is closed.
-#ifndef _WIN32
-        [](const TempRom &file) { std::filesystem::remove(file.path()); },
-#endif
-    };
-    for (const auto &change : changes) {
-        Opened o;
-        ASSERT_TRUE(applyWrites(o.rom, o.snapshot, {write8(16, 1)}).ok());
-        change(o.file);
-        const Bytes atName = o.file.bytes();
-        const ApplyResult result = applyWrites(o.rom, o.snapshot, {write8(16, 2)});
-        EXPECT_EQ(result.status, ApplyResult::Replaced);
-        EXPECT_NE(result.message.find("replaced or removed"), std::string::npos);
-        EXPECT_EQ(o.file.bytes(), atName);
     }
 }
 
@@ -271,6 +265,85 @@ TEST(NumberText, RoundsHalfToEvenWithinTheRange)
         {"-", byte, no}};
     for (const auto &[text, range, expected] : cases)
         EXPECT_EQ(NumberText::toValue(text, range.first, range.second), expected) << text;
+}
+
+// ---- Records ----
+
+// A record's writes as "offset:bytes" in hexadecimal, offsets from the record's: "0:FEFF 2:03".
+template <class Record> std::string writesOf(int index, const Record &record)
+{
+    std::ostringstream text;
+    text << std::uppercase << std::setfill('0');
+    for (const RomWrite &write : recordWrites(index, record)) {
+        text << (text.tellp() > 0 ? " " : "") << std::dec
+             << write.offset - Record::table.recordOffset(index) << ':' << std::hex;
+        for (const std::uint8_t byte : write.bytes)
+            text << std::setw(2) << int(byte);
+    }
+    return text.str();
+}
+
+// Each kind's writes in the order "Apply" makes them, at its own record.
+TEST(Records, WriteInSaveOrder)
+{
+    CharacterRecord c;
+    c.hp = -1;
+    c.equipment[2] = {261, 0};
+    std::string character = "0:00 2:FFFF 4:0000 6:00 7:00 8:00 9:00 10:00 11:00 12:00000000 "
+                            "16:0000 18:00 20:0000 22:00 24:0501 25:00 26:0000 27:00 28:0000 29:00";
+    EXPECT_EQ(writesOf(3, c), character);
+    c.hand = 2; // once set, the hand byte is written, last
+    EXPECT_EQ(writesOf(3, c), character + " 1:02");
+
+    // Only the seven stats of a monster.
+    const MonsterRecord s{
+        .hp = -2, .exp = 0xFEDC, .vesk = 0x1234, .str = 1, .def = 2, .magDef = 3, .magPower = 0xFF};
+    EXPECT_EQ(writesOf(100, s), "0:FEFFFFFF 4:DCFE 6:3412 9:01 11:02 15:03 22:FF");
+    EXPECT_EQ(writesOf(282, DropRecord{-2, 3, {0x144, -1, 0x1A5, 7}}),
+              "0:FEFF 2:03 4:4401 6:FFFF 8:A501 10:0700");
+}
+
+// The tables lie apart inside a Velmora image, in order; a record outside its table is
+// neither read nor written. (Every record read and written back: the round trips of
+// the fuzz targets and of the window tests.)
+TEST(Tables, KeepApartAndRefuseIndexesOutside)
+{
+    const RecordTable *tables[] = {&CharacterRecord::table, &MonsterRecord::table,
+                                   &DropRecord::table};
+    for (std::size_t i = 1; i < std::size(tables); ++i)
+        EXPECT_LE(tables[i - 1]->end(), tables[i]->offset) << tables[i]->name;
+    EXPECT_LE(tables[2]->end(), velmoraImageSize);
+    TempRom file(TestImage::random(5));
+    RomFile rom;
+    ASSERT_TRUE(rom.open(file.path()));
+    const auto refused = [&rom]<class Record>(Record record) {
+        RecordSnapshot snapshot;
+        for (const int outside : {-1, Record::table.count}) {
+            EXPECT_FALSE(readRecord<Record>(rom, outside, snapshot) || snapshot.isTaken());
+            EXPECT_THROW(recordWrites(outside, record), std::out_of_range) << outside;
+        }
+    };
+    refused(CharacterRecord()), refused(MonsterRecord()), refused(DropRecord());
+}
+
+// ---- Item catalogue ----
+
+// Below 0x100 the number is the id's two bytes as stored, low byte first: "CD00" at 0xCD.
+// An id of no entry has no position, -1 (0xFFFF, nothing) excepted.
+TEST(ItemCatalogue, NumbersEachLabelAsStoredAndMapsIdsToPositions)
+{
+    using namespace ItemCatalogue;
+    const std::pair<int, const char *> labels[] = {
+        {0x000, "0000 [EMPTY]"}, {0x046, "4600 NONE "},        {0x0CD, "CD00 EMERALD RING "},
+        {0x100, "0100 TENT "},   {0x144, "0144 VELMORA SEAL"}, {count, ""},
+    };
+    for (const auto &[position, text] : labels)
+        EXPECT_EQ(label(position), text) << position;
+    const std::map<int, std::optional<int>> positions = {
+        {-1, -1}, {0, 0}, {0x100, 0x100}, {324, 324}, {325, {}}, {-2, {}}, {-32768, {}}};
+    for (const auto &[id, position] : positions)
+        EXPECT_EQ(positionForId(id), position) << "id " << id;
+    EXPECT_EQ(std::uint16_t(idForPosition(-1)), 0xFFFF);
 }
 
 } // namespace
