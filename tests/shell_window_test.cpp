@@ -80,11 +80,6 @@ const QString caption =
     QStringLiteral("Velmora Editor (v%1.0%2a)").arg(Version::major).arg(Version::revision);
 const QString version = QStringLiteral("%1.%2a").arg(Version::major).arg(Version::revision);
 
-QString qPath(const std::filesystem::path &path)
-{
-    return QString::fromStdU16String(path.u16string());
-}
-
 std::vector<std::uint8_t> image(const std::string &title, char region)
 {
     auto bytes = TestImage::pattern(0x400); // the title at 0xA0, NUL-padded, the region at 0xAF
@@ -95,6 +90,11 @@ std::vector<std::uint8_t> image(const std::string &title, char region)
     return bytes;
 }
 
+QString keyOf(const QTreeWidgetItem *node)
+{
+    return node->data(0, Qt::UserRole).toString();
+}
+
 } // namespace
 
 class ShellWindowTest : public QObject
@@ -103,6 +103,8 @@ class ShellWindowTest : public QObject
 
     FakeDesktop desktop;
     QStringList opened;
+    std::unique_ptr<Form2> main;
+    const TempRom usa{image("VELMORA", 'E')};
 
     // The program's features, each editor a stand-in that only says it was
     // opened (by its node's key), and whether over an open ROM.
@@ -116,6 +118,17 @@ class ShellWindowTest : public QObject
                     opened << node + (rom.isOpen() ? "" : " without a ROM");
                 };
         return features;
+    }
+
+    // The main window over the stand-ins, started; the file dialog of start-up
+    // chooses name, or is cancelled without one.
+    Form2 &start(const std::optional<std::filesystem::path> &name = {})
+    {
+        if (name)
+            desktop.fileAnswers << qPath(*name);
+        main = std::make_unique<Form2>(desktop, standIns());
+        main->start();
+        return *main;
     }
 
     template <class T> static T *child(QObject &parent, const char *name)
@@ -159,6 +172,7 @@ class ShellWindowTest : public QObject
 private slots:
     void init()
     {
+        main.reset();
         desktop = FakeDesktop();
         opened.clear();
     }
@@ -166,8 +180,7 @@ private slots:
     // Start-up with the dialog cancelled: no ROM open; Quit and closing the window end it.
     void startsWithNoRomAndQuitOrClosingEndsTheProgram()
     {
-        Form2 form(desktop, standIns());
-        form.start();
+        Form2 &form = start();
         verifyNoRomOpen(form);
         QCOMPARE(
             desktop.fileRequests.first(),
@@ -183,15 +196,14 @@ private slots:
     // cancel opens the last choice again; Close ROM empties the window.
     void opensEachFileAndACancelTakesTheLastChoice()
     {
-        TempRom usa(image("VELMORA", 'E')), header(std::vector<std::uint8_t>(0x20, 0x41));
+        const TempRom header(std::vector<std::uint8_t>(0x20, 0x41));
         const std::tuple<std::filesystem::path, QString, QString> files[] = {
             {usa.path(), " - VELMORA", "1024\r\n\r\nROM Region: USA"},
             {header.path(), " - ", "32\r\n\r\nROM Region: "},
             {usa.folder() / "new.gba", " - ", "0\r\n\r\nROM Region: "}};
-        Form2 form(desktop, standIns());
-        form.start();
+        Form2 &form = start();
         for (const auto &[name, title, shown] : files) {
-            desktop.fileAnswers.push_back(qPath(name));
+            desktop.fileAnswers << qPath(name);
             child<QAction>(form, "mnuOpenROM")->trigger();
             QCOMPARE(form.windowTitle(), caption + title);
             QCOMPARE(heard(child<QLabel>(form, "MainInfoLBL")).first(), // a screen reader's text
@@ -213,7 +225,6 @@ private slots:
     // names it with the reason (where "", the system's own), and no ROM is open.
     void refusesWhatIsNoRegularFile()
     {
-        TempRom usa(image("VELMORA", 'E'));
         std::vector<std::pair<std::filesystem::path, QString>> names = {
             {usa.folder(), "not a regular file"}, {usa.folder() / "no-such-folder" / "x.gba", ""}};
 #ifdef _WIN32
@@ -225,10 +236,9 @@ private slots:
         for (const auto &name : {std::filesystem::path("/dev/null"), pipe, link})
             names.push_back({name, "not a regular file"});
 #endif
-        Form2 form(desktop, standIns());
-        form.start();
+        Form2 &form = start();
         for (const auto &[name, why] : names) {
-            desktop.fileAnswers.push_back(qPath(name));
+            desktop.fileAnswers << qPath(name);
             child<QAction>(form, "mnuOpenROM")->trigger();
             verifyNoRomOpen(form);
             QCOMPARE(desktop.messages.size(), 1);
@@ -245,19 +255,15 @@ private slots:
     // the order they were added: each editor's node right after its group's.
     void expandBoxCollapsesAndExpandsTheNodesInTheirOrder()
     {
-        TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        Form2 &form = start(usa.path());
         auto *tree = child<QTreeWidget>(form, "tree");
         auto *expand = child<QCheckBox>(form, "ExpandCHK");
         QStringList order;
-        connect(tree, &QTreeWidget::itemCollapsed, [&](QTreeWidgetItem *node) {
-            order << "-" + node->data(0, Qt::UserRole).toString();
-        });
-        connect(tree, &QTreeWidget::itemExpanded, [&](QTreeWidgetItem *node) {
-            order << "+" + node->data(0, Qt::UserRole).toString();
-        });
+        const auto note = [&order](const char *sign) {
+            return [&order, sign](QTreeWidgetItem *node) { order << sign + keyOf(node); };
+        };
+        connect(tree, &QTreeWidget::itemCollapsed, note("-"));
+        connect(tree, &QTreeWidget::itemExpanded, note("+"));
         QTest::mouseClick(expand, Qt::LeftButton);
         QVERIFY(allExpanded(form, false));
         expand->setFocus();
@@ -270,11 +276,8 @@ private slots:
 
     void japaneseImageIsRefusedAndTheProgramEnds()
     {
-        const auto bytes = image("VELMORA", 'J');
-        TempRom file(bytes);
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        const TempRom file(image("VELMORA", 'J'));
+        Form2 &form = start(file.path());
         const auto [title, text, icon] = desktop.messages.value(0);
         QVERIFY(desktop.messages.size() == 1 && title == "Velmora Editor" &&
                 icon == QMessageBox::Critical);
@@ -282,15 +285,14 @@ private slots:
                        "myself now.");
         QVERIFY(desktop.endCount == 1 && !form.rom().isOpen() && !form.isVisible());
         QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
-        QCOMPARE(file.bytes(), bytes);
+        QCOMPARE(file.bytes(), image("VELMORA", 'J'));
     }
 
     // The real file dialog, cancelled, then closed on the name it offers: nothing
     // read or kept, no settings file and no registry key.
     void theFileDialogKeepsNothing()
     {
-        TempRom file(image("VELMORA", 'E'));
-        const QString name = QDir::toNativeSeparators(qPath(file.path()));
+        const QString name = QDir::toNativeSeparators(qPath(usa.path()));
         const QStringList filters = {"All Files (*.*)", "GBA ROM Files (*.gba)"};
         QtDesktop real;
         closeFileDialogSoon(false);
@@ -327,10 +329,7 @@ private slots:
 
     void menusShortcutsAndTreeNodesOpenOnlyTheShownEditors()
     {
-        TempRom file(image("VELMORA", 'E'));
-        desktop.fileAnswers.push_back(qPath(file.path()));
-        Form2 form(desktop, standIns());
-        form.start();
+        Form2 &form = start(usa.path());
         // Each menu's title, then its items: "*" greyed, "-" a separator, [hidden].
         QStringList items;
         for (const QAction *menu : form.menuBar()->actions()) {
@@ -359,7 +358,7 @@ private slots:
         QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier); // Save does nothing
         QVERIFY(hidden.isEmpty() && opened.isEmpty() && desktop.messages.isEmpty());
         QVERIFY(desktop.fileRequests.size() == 1 && form.rom().isOpen());
-        QCOMPARE(file.bytes(), image("VELMORA", 'E'));
+        QCOMPARE(usa.bytes(), image("VELMORA", 'E'));
 
         QTest::keyClick(&form, Qt::Key_F1, Qt::ControlModifier);
         QTest::keyClick(&form, Qt::Key_F6, Qt::ControlModifier);
@@ -373,10 +372,8 @@ private slots:
                               tree->visualItemRect(node).center());
             tree->setCurrentItem(node);
             QTest::keyClick(tree, Qt::Key_Return);
-            const QString key = node->data(0, Qt::UserRole).toString();
-            outline << (node->parent() ? node->parent()->data(0, Qt::UserRole).toString() + '/'
-                                       : QString()) +
-                           key + (opened.isEmpty() ? "" : '=' + opened.join(','));
+            outline << (node->parent() ? keyOf(node->parent()) + '/' : QString()) + keyOf(node) +
+                           (opened.isEmpty() ? "" : '=' + opened.join(','));
         }
         QCOMPARE(outline.join(' '), "pvi1 i1 c1 c1/Char-1=Char-1,Char-1 m1 "
                                     "m1/Mon-1=Mon-1,Mon-1 m1/Mon-2=Mon-2,Mon-2 g1");
@@ -402,7 +399,6 @@ private slots:
         }
         QCOMPARE(desktop.urls, QList<QUrl>(6, QUrl("http://velmora-editor.example.org/")));
     }
-
     // Every value from 0 to 3200 is shown, then 0 as it hands over, once; a
     // screen reader is told of the bar's value a few times a second, not 3,201 times.
     void splashRunsOnceAndHandsOver()

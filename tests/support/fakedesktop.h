@@ -3,7 +3,13 @@
 #include "shell/desktop.h"
 
 #include <QList>
-#include <deque>
+#include <filesystem>
+
+// A path as the program shows it.
+inline QString qPath(const std::filesystem::path &path)
+{
+    return QString::fromStdU16String(path.u16string());
+}
 
 // Answers the desktop's questions from a script and records what was asked.
 class FakeDesktop final : public Desktop
@@ -15,8 +21,7 @@ public:
         QMessageBox::Icon icon;
     };
 
-    // Each chooseOpenFile() takes the next answer; nothing (a cancel) once they run out.
-    std::deque<std::optional<QString>> fileAnswers;
+    QStringList fileAnswers; // each chooseOpenFile() takes the next; a cancel once they run out
     QList<QStringList> fileRequests; // the filters joined by ";;", the selected one, the name
     QList<Message> messages;
     QList<QUrl> urls;
@@ -27,11 +32,9 @@ public:
                                           const QString &previousName) override
     {
         fileRequests.append({filters.join(";;"), selectedFilter, previousName});
-        if (fileAnswers.empty())
+        if (fileAnswers.isEmpty())
             return std::nullopt;
-        const std::optional<QString> answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
+        return fileAnswers.takeFirst();
     }
     void showMessage(QWidget *, const QString &title, const QString &text,
                      QMessageBox::Icon icon) override
