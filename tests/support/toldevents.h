@@ -34,7 +34,7 @@ public:
     ToldEvents(const ToldEvents &) = delete;
     ToldEvents &operator=(const ToldEvents &) = delete;
 
-    // The events of one kind, in order; clear() forgets those so far.
+    // The events of one kind, in order.
     QList<Told> of(QAccessible::Event type) const
     {
         QList<Told> found;
@@ -43,7 +43,6 @@ public:
                 found << event;
         return found;
     }
-    void clear() { told().clear(); }
 
 private:
     static QList<Told> &told()
