@@ -34,12 +34,12 @@ public:
     ToldEvents(const ToldEvents &) = delete;
     ToldEvents &operator=(const ToldEvents &) = delete;
 
-    // The events of one kind, in order.
-    QList<Told> of(QAccessible::Event type) const
+    // The events of one kind, in order; only those about object when one is given.
+    QList<Told> of(QAccessible::Event type, const QObject *object = nullptr) const
     {
         QList<Told> found;
         for (const Told &event : told())
-            if (event.type == type)
+            if (event.type == type && (!object || event.object == object))
                 found << event;
         return found;
     }
