@@ -89,11 +89,6 @@ std::vector<std::uint8_t> image(const std::string &title, char region)
     return bytes;
 }
 
-QString keyOf(const QTreeWidgetItem *node)
-{
-    return node->data(0, Qt::UserRole).toString();
-}
-
 } // namespace
 
 class ShellWindowTest : public QObject
@@ -136,6 +131,7 @@ class ShellWindowTest : public QObject
         return found ? found : (qFatal("no child %s", name), nullptr);
     }
 
+    static QString keyOf(const QTreeWidgetItem *n) { return n->data(0, Qt::UserRole).toString(); }
     static QList<QTreeWidgetItem *> nodes(QTreeWidget *tree) // each before its children
     {
         return tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);

@@ -2,7 +2,6 @@
 
 #include "catalogue/ItemBox.h"
 #include "core/romfile.h"
-#include "shell/screenreader.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/romimage.h"
 
