@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # One whole session as a user has it, with real keys on a real display and a
 # fresh home: the start-up dialog cancelled, a ROM file opened, one edit applied
-# in the Character Stat Editor, About, Close ROM, Open ROM File cancelled, Quit.
+# in the Character Stat Editor, About, Close ROM, Open ROM File on the name the
+# dialog offers, Close ROM, Open ROM File cancelled, Quit. The real file dialog
+# is used, opened and closed every way.
 # Nothing may be written but the ROM file: the home stays empty (under Wine: no
 # key under HKCU\Software\QtProject, and no recent item names the ROM).
 #   session-test.sh <program>           on Linux, on the display in DISPLAY
@@ -69,6 +71,11 @@ press Escape
 press F12
 wait_for '^About this Program'
 press Return
+press ctrl+w
+press ctrl+o
+wait_for '^Open$'
+press Return # the dialog offers the previous choice
+wait_for ' - VELMORA$'
 press ctrl+w
 press ctrl+o
 wait_for '^Open$'

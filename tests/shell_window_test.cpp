@@ -12,67 +12,11 @@
 #include <QSignalSpy>
 #include <numeric>
 
-#ifdef _WIN32
-#include <shlobj.h>
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
 namespace {
-
-#ifndef _WIN32
-// A home of its own, empty, before the application exists: the program must
-// leave it so.
-const QTemporaryDir home;
-const bool homeSet = [] {
-    for (const char *folder :
-         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        qputenv(folder, QFile::encodeName(home.path()));
-    return true;
-}();
-#endif
-
-// What the program kept between runs: files in its home, or Qt's registry key
-// and the recent items naming rom.gba on Windows. Empty when nothing.
-QStringList kept()
-{
-#ifdef _WIN32
-    QStringList kept;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ, &key) == 0)
-        kept << "HKCU\\Software\\QtProject", RegCloseKey(key);
-    wchar_t recent[MAX_PATH] = {};
-    if (SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, recent) == S_OK)
-        kept << QDir(QString::fromWCharArray(recent)).entryList({"*rom.gba*"});
-    return kept;
-#else
-    return QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-#endif
-}
-
-// Closes the program's file dialog once it shows: Open takes the name it offers.
-void closeFileDialogSoon(bool open)
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, open] {
-#ifdef _WIN32
-        const HWND dialog = GetActiveWindow();
-        wchar_t kind[8] = {};
-        if (!dialog || !GetClassNameW(dialog, kind, 8) || QString::fromWCharArray(kind) != "#32770")
-            return;
-        PostMessageW(dialog, WM_COMMAND, open ? IDOK : IDCANCEL, 0);
-#else
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        open ? dialog->accept() : dialog->reject();
-#endif
-        timer->stop(); // the modal loop it fired in may not delete it before the next dialog
-        timer->deleteLater();
-    });
-    timer->start(50);
-}
 
 // The version numbers as the captions and the About window show them.
 const QString caption =
@@ -276,23 +220,6 @@ private slots:
         QVERIFY(desktop.endCount == 1 && !form.rom().isOpen() && !form.isVisible());
         QVERIFY(child<QLabel>(form, "MainInfoLBL")->text().endsWith("ROM Region: Japan"));
         QCOMPARE(file.bytes(), image("VELMORA", 'J'));
-    }
-
-    // The real file dialog, cancelled, then closed on the name it offers: nothing
-    // read or kept, no settings file and no registry key.
-    void theFileDialogKeepsNothing()
-    {
-        const QString name = QDir::toNativeSeparators(qPath(usa.path()));
-        const QStringList filters = {"All Files (*.*)", "GBA ROM Files (*.gba)"};
-        QtDesktop real;
-        closeFileDialogSoon(false);
-        QCOMPARE(real.chooseOpenFile(nullptr, filters, filters[1], name), std::nullopt);
-        closeFileDialogSoon(true);
-        const std::optional<QString> chosen =
-            real.chooseOpenFile(nullptr, filters, filters[1], name);
-        QCOMPARE(chosen.value_or("(cancelled)"), name);
-        const QStringList left = kept();
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
     }
 
     void messageBoxesAppearWhereTheUserLooks()

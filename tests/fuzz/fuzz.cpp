@@ -1,9 +1,8 @@
 // The core under coverage-guided fuzzing (libFuzzer): one program, the target named by
-// VELMORA_FUZZ (records, numbers, romfile). Each checks its properties and
+// VELMORA_FUZZ (records, numbers). Each checks its properties and
 // aborts when one breaks, so a wrong result counts, not only a crash.
 #include "characters/characterrecord.h"
 #include "core/numbertext.h"
-#include "core/romheader.h"
 #include "drops/droprecord.h"
 #include "monsters/monsterrecord.h"
 #include "tests/support/flakyrom.h"
@@ -43,7 +42,6 @@ struct MemFile
         EXPECT(pread(fd, bytes.data(), size, off_t(at)) >= 0);
         return bytes;
     }
-    Bytes bytes() const { return read(0, size()); }
 };
 
 // A record of each kind read from an image that may end anywhere near it, written
@@ -124,88 +122,16 @@ void numbers(FuzzedDataProvider &in)
            (shown >= min && shown <= max ? std::optional(shown) : std::nullopt));
 }
 
-// The ROM file and Apply against a model of the file, through reads, writes, another
-// program's changes of bytes and length, and its name re-pointed or removed; and the
-// header fields of the file of any length this makes.
-void romfile(FuzzedDataProvider &in)
-{
-    MemFile file, model, seen; // seen: the model when the record was loaded or applied
-    file.put(0, in.ConsumeBytes<std::uint8_t>(64));
-    model.put(0, file.bytes());
-    const int name = dup(file.fd); // the name the file is opened by
-    bool named = true;
-    RomFile rom;
-    RecordSnapshot snapshot;
-    std::uint64_t from = 0, end = 0; // where the record lies
-    std::string title;
-    std::uint8_t letter = 0;
-    EXPECT(rom.open("/proc/self/fd/" + std::to_string(name)));
-    while (in.remaining_bytes() > 0) {
-        const std::uint64_t at = in.ConsumeIntegralInRange(0, 192);
-        Bytes bytes = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 8));
-        const bool inside = at + bytes.size() <= model.size();
-        switch (in.ConsumeIntegralInRange(0, 6)) {
-        case 0:
-            EXPECT(rom.read(at, bytes.data(), bytes.size()) &&
-                   bytes == model.read(at, bytes.size()));
-            break;
-        case 1:
-            EXPECT(rom.write(at, bytes.data(), bytes.size()) == (inside || bytes.empty()));
-            if (inside)
-                model.put(at, bytes);
-            break;
-        case 2: // another program writes, or changes the length
-            file.put(at, bytes), model.put(at, bytes);
-            break;
-        case 3:
-            file.resize(at), model.resize(at);
-            break;
-        case 4: // a record loaded
-            EXPECT(snapshot.take(rom, at, bytes.size()));
-            from = at, end = at + bytes.size(), seen.resize(0), seen.put(0, model.bytes());
-            break;
-        case 5: { // and applied with one write
-            const bool same =
-                bytes.empty() || (at >= from && at + bytes.size() <= end &&
-                                  model.read(at, bytes.size()) == seen.read(at, bytes.size()));
-            const auto status = !snapshot.isTaken()             ? ApplyResult::NotLoaded
-                                : !named                        ? ApplyResult::Replaced
-                                : !inside || end > model.size() ? ApplyResult::OutsideFile
-                                : !same                         ? ApplyResult::ChangedOnDisk
-                                                                : ApplyResult::Written;
-            EXPECT(applyWrites(rom, snapshot, {{at, bytes}}).status == status);
-            if (status == ApplyResult::Written) // read again whole
-                model.put(at, bytes), seen.resize(0), seen.put(0, model.bytes());
-            break;
-        }
-        default: // the name re-pointed to another file, or removed
-            named = false;
-            MemFile other;
-            other.put(0, bytes);
-            bytes.empty() ? close(name) : dup2(other.fd, name);
-        }
-        EXPECT(file.bytes() == model.bytes() && rom.size() == model.size());
-        EXPECT((rom.identityAtName() == RomFile::Identity::Same) == named);
-        const Bytes header = model.read(RomHeader::titleOffset, RomHeader::titleLength);
-        EXPECT(RomHeader::readTitle(rom, title) &&
-               title == std::string(header.begin(), std::find(header.begin(), header.end(), 0)));
-        EXPECT(RomHeader::readRegionLetter(rom, letter) &&
-               letter == model.read(RomHeader::regionOffset, 1)[0]);
-    }
-    close(name);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const std::map<std::string, std::vector<void (*)(FuzzedDataProvider &)>> targets = {
         {"records", {record<CharacterRecord>, record<MonsterRecord>, record<DropRecord>}},
-        {"numbers", {numbers}},
-        {"romfile", {romfile}}};
+        {"numbers", {numbers}}};
     static const char *const name = std::getenv("VELMORA_FUZZ");
     static const auto target = targets.find(name ? name : "");
-    EXPECT(target != targets.end() && "VELMORA_FUZZ names records, numbers or romfile");
+    EXPECT(target != targets.end() && "VELMORA_FUZZ names records or numbers");
     FuzzedDataProvider in(data, size);
     target->second[in.ConsumeIntegralInRange<std::size_t>(0, target->second.size() - 1)](in);
     return 0;
