@@ -95,15 +95,11 @@ check_removed() { # hive, Start menu folder
     fi
 }
 
-# The file dialog: once the main window is made (it owns the dialog and shows
-# after it), a window of the program on screen that is neither the main window
-# nor the splash (both titled Velmora Editor); Wine leaves it untitled or
-# titles it Open.
+# The file dialog: a window of the program on screen titled Open (the system's
+# Open dialog, shown before the main window is).
 dialog_shown() {
     local window
-    xwininfo -root -tree > "$work/windows"
-    grep -F '"Velmora Editor (' "$work/windows" > /dev/null || return 1
-    for window in $(awk '/\("velmoraeditor\.exe"/ && !/"Velmora Editor/ { print $1 }' "$work/windows"); do
+    for window in $(xwininfo -root -tree | awk '/\("velmoraeditor\.exe"/ && /"Open"/ { print $1 }'); do
         # A window may be gone by now.
         xwininfo -id "$window" 2> /dev/null | grep -F IsViewable > /dev/null && return 0
     done
