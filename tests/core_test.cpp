@@ -251,7 +251,7 @@ TEST(RomFile, RefusesWindowsDeviceNamesBeforeOpening)
 // ---- Number text ----
 
 // The rounding, the range, and texts that are not numbers (fuzzed as well, on Linux).
-TEST(NumberText, RoundsHalfToEvenWithinTheRange)
+TEST(NumberText, RoundsHalfToEvenWithinTheRangeAndRefusesWhatIsNoNumber)
 {
     using Range = std::pair<std::int64_t, std::int64_t>;
     const Range byte{0, 255}, int32{INT32_MIN, INT32_MAX};
